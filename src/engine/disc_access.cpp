@@ -1,0 +1,93 @@
+#include <array>
+#include <limits>
+
+#include "engine/engine.h"
+
+namespace vantric {
+namespace {
+
+constexpr const char* kCdfsKey = "System\\CurrentControlSet\\Control\\FileSystem\\CDFS";
+
+// The places a test file may sit on a drive, in the order they are tried.
+constexpr std::array<const char*, 4> kTestFilePlaces = {
+    "\\DATA\\VANTRIC.DAT",
+    "\\DORVANE.DAT",
+    "\\VANTRIC.DAT",
+    "\\MIRELTON\\VANTRIC\\VANTRIC.DAT",
+};
+
+constexpr uint32_t kWindows95Bit = 0x80000000u;
+
+}  // namespace
+
+Engine::Engine(Platform platform) : platform_(platform) {}
+
+Engine::~Engine() = default;
+
+void Engine::ScanDrives() {
+  CandidateDrives.clear();
+  auto add_drives_of_type = [this](uint32_t type) {
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+      const std::string root = {letter, ':', '\\'};
+      if (platform_.drives.GetDriveType(root) == type) CandidateDrives.push_back({letter, ':'});
+    }
+  };
+  add_drives_of_type(DRIVE_CDROM);
+  const std::vector<std::string>& arguments = platform_.system.Arguments();
+  if (!arguments.empty() && arguments.front() == "NET") add_drives_of_type(DRIVE_REMOTE);
+
+  Registry& registry = platform_.registry;
+  if (registry.OpenKey(kCdfsKey)) {
+    CdfsPrefetch = 0;
+    CdfsCacheSize = 0;
+    registry.QueryValue("Prefetch", &CdfsPrefetch);
+    registry.QueryValue("CacheSize", &CdfsCacheSize);
+    // Wraps like the 32-bit registers the values were made for, instead of overflowing.
+    CdfsCacheSize = static_cast<int32_t>(static_cast<uint32_t>(CdfsCacheSize) -
+                                         static_cast<uint32_t>(CdfsPrefetch));
+    registry.CloseKey();
+  }
+}
+
+DiscSearchResult Engine::FindTestDisc() {
+  test_file_.reset();
+  test_file_path_.clear();
+  int found = 0;
+  std::string found_path;
+  for (const std::string& drive : CandidateDrives) {
+    for (const char* place : kTestFilePlaces) {
+      std::string path = drive + place;
+      if (platform_.drives.CanOpenForReading(path)) {
+        found_path = std::move(path);
+        ++found;
+        break;
+      }
+    }
+  }
+  if (found == 0) return NoDisc;
+  if (found > 1) return SeveralDiscs;
+  test_file_ = platform_.drives.OpenUnbuffered(found_path);
+  if (!test_file_) return NoDisc;
+  test_file_path_ = found_path;
+  return DiscOpened;
+}
+
+bool Engine::ReadSectorAt(int32_t sector) {
+  if (!test_file_) return false;
+  test_file_->Seek(static_cast<int64_t>(sector) * SECTOR_SIZE);
+  return test_file_->Read(sector_buffer_.data(), SECTOR_SIZE);
+}
+
+bool Engine::ReadSequential(int32_t count) {
+  // The buffer holds 16 sectors; a larger count would overrun it.
+  if (!test_file_ || count < 1 || count > 16) return false;
+  return test_file_->Read(sector_buffer_.data(), static_cast<uint32_t>(count) * SECTOR_SIZE);
+}
+
+bool Engine::ReadOrSkip(int32_t count) { return count == 0 || ReadSequential(count); }
+
+void Engine::SeekToStart() { ReadSectorAt(0); }
+
+bool Engine::IsWindowsNT() { return (platform_.system.GetVersion() & kWindows95Bit) == 0; }
+
+}  // namespace vantric

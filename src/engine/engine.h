@@ -1,0 +1,93 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/sector_buffer.h"
+#include "platform/platform.h"
+
+namespace vantric {
+
+inline constexpr int32_t SECTOR_SIZE = 2048;
+
+enum DiscSearchResult { NoDisc = 0, SeveralDiscs = 1, DiscOpened = 2 };
+
+// Values measured early in a run that later tests correct for. The run's results record
+// derives from this, so the engine reads the very fields the run driver stores.
+struct Baselines {
+  double SeekOverhead = 0;    // ms
+  double CpuCalibration = 0;  // counter polls per ms
+};
+
+// The benchmark engine: disc discovery, sector access, timing and every test. One instance
+// lives for the whole program; it holds what the program treats as module-level state.
+class Engine {
+ public:
+  explicit Engine(Platform platform);
+  ~Engine();
+  Engine(const Engine&) = delete;
+  Engine& operator=(const Engine&) = delete;
+
+  // Disc discovery and sector access.
+  void ScanDrives();
+  DiscSearchResult FindTestDisc();
+  bool ReadSectorAt(int32_t sector);
+  bool ReadSequential(int32_t count);
+  bool ReadOrSkip(int32_t count);
+  void SeekToStart();
+  bool IsWindowsNT();
+
+  // Timing, pacing and progress.
+  void YieldToUI();
+  void PaceUntil(double milliseconds);
+  double PickRepresentativeSample() const;
+
+  // The tests; each announces itself through the hooks and returns one value.
+  double RunRead16kTest(int32_t start_sector);
+  double RunRead2kTest(int32_t start_sector);
+  double RunSeekOverheadTest();
+  double RunFullStrokeTest();
+  double RunRandomAccessTest();
+  double RunCpuTest(int32_t block_size, int32_t rate, bool with_reads);
+  double RunBurstTest(int32_t block_size);
+
+  // Where SeekOverhead and CpuCalibration are read from; the run points this at its results.
+  void UseBaselines(const Baselines& baselines) { baselines_ = &baselines; }
+
+  // The open test file (nullptr before a successful FindTestDisc) and its drive-letter path.
+  const DiscFile* TestFile() const { return test_file_.get(); }
+  const std::string& TestFilePath() const { return test_file_path_; }
+  Platform& platform() { return platform_; }
+
+  std::vector<std::string> CandidateDrives;  // "D:", at most 26
+  int32_t CdfsPrefetch = 0;
+  int32_t CdfsCacheSize = 0;
+
+  std::array<double, 4> SampleTable{};  // entries 1..4 at indexes 0..3; never cleared
+  int64_t CounterFrequency = 0;
+  double CounterTicksPerMs = 0;
+
+  std::function<void(const std::string&)> OnTestCaption;
+  std::function<void(int)> OnTestProgress;
+  bool CancelRequested = false;
+
+ private:
+  struct ReadTestShape;
+  double RunReadTest(const ReadTestShape& shape, int32_t start_sector);
+  void Announce(const std::string& caption);
+  bool ReachProgressPoint(int percent);
+  double Seconds(int64_t counts) const;
+
+  Platform platform_;
+  std::unique_ptr<DiscFile> test_file_;
+  std::string test_file_path_;
+  SectorBuffer sector_buffer_;
+  Baselines own_baselines_;
+  const Baselines* baselines_ = &own_baselines_;
+};
+
+}  // namespace vantric

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/disc_file.h"
+
+namespace vantric {
+
+// The drive types of interest; the values are those GetDriveTypeA returns.
+enum DriveType : uint32_t {
+  DRIVE_UNKNOWN = 0,
+  DRIVE_NO_ROOT_DIR = 1,
+  DRIVE_REMOVABLE = 2,
+  DRIVE_FIXED = 3,
+  DRIVE_REMOTE = 4,
+  DRIVE_CDROM = 5,
+  DRIVE_RAMDISK = 6,
+};
+
+// Drive letters and the files on them. Paths are in drive-letter form ("D:\DATA\VANTRIC.DAT").
+class Drives {
+ public:
+  virtual ~Drives() = default;
+
+  // Stands in for GetDriveTypeA on a root such as "D:\".
+  virtual uint32_t GetDriveType(const std::string& root) = 0;
+  // Stands in for a read-only CreateFileA followed at once by CloseHandle.
+  virtual bool CanOpenForReading(const std::string& path) = 0;
+  // Stands in for CreateFileA with FILE_FLAG_NO_BUFFERING; nullptr when the open fails.
+  virtual std::unique_ptr<DiscFile> OpenUnbuffered(const std::string& path) = 0;
+  // The local file name a drive-letter path refers to, for display; empty when unmapped.
+  virtual std::string LocalPath(const std::string& path) = 0;
+};
+
+}  // namespace vantric

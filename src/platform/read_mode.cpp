@@ -1,0 +1,19 @@
+#include "platform/disc_file.h"
+
+namespace vantric {
+
+std::string_view ReadModeName(ReadMode mode) {
+  switch (mode) {
+    case ReadMode::kDirect:
+      return "direct";
+    case ReadMode::kDevice:
+      return "device";
+    case ReadMode::kUncached:
+      return "uncached";
+    case ReadMode::kSimulated:
+      return "simulated";
+  }
+  return "unknown";
+}
+
+}  // namespace vantric
