@@ -43,7 +43,7 @@ class FakeSystem : public System {
   const std::vector<std::string>& Arguments() override { return arguments; }
   LocalTime GetLocalTime() override { return now; }
   std::string FormatTime(const LocalTime& time) override {
-    char text[16];
+    char text[32];
     std::snprintf(text, sizeof text, "%02u:%02u:%02u", time.hour, time.minute, time.second);
     return text;
   }
