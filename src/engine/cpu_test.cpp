@@ -20,9 +20,9 @@ int32_t CpuTestStartSector(int32_t rate) {
 }  // namespace
 
 double Engine::RunCpuTest(int32_t block_size, int32_t rate, bool with_reads) {
-  Announce(with_reads ? "Current Test: CPU Test " + std::to_string(2 * static_cast<int64_t>(rate)) +
-                            "kps"
-                      : std::string("Current Test: CPU Vantric"));
+  Announce(with_reads
+               ? "Current Test: CPU Test " + std::to_string(2 * static_cast<int64_t>(rate)) + "kps"
+               : std::string("Current Test: CPU Vantric"));
   ReadSectorAt(CpuTestStartSector(rate));
 
   // The extra millisecond keeps the reads a little below the nominal rate.

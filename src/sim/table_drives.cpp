@@ -16,9 +16,7 @@ uint32_t TableDrives::GetDriveType(const std::string& root) {
   return found == types_.end() ? DRIVE_NO_ROOT_DIR : found->second;
 }
 
-bool TableDrives::CanOpenForReading(const std::string& path) {
-  return files_.count(Key(path)) > 0;
-}
+bool TableDrives::CanOpenForReading(const std::string& path) { return files_.count(Key(path)) > 0; }
 
 std::unique_ptr<DiscFile> TableDrives::OpenUnbuffered(const std::string& path) {
   const auto found = files_.find(Key(path));

@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "engine_rig.h"
+
+namespace vantric::testing {
+namespace {
+
+using Sectors = std::vector<int64_t>;
+
+TEST(SectorAccessTest, PositionedThenSequentialReadsFollowOn) {
+  EngineRig rig;
+  EXPECT_TRUE(rig.engine.ReadSectorAt(0));
+  EXPECT_TRUE(rig.engine.ReadSequential(8));
+  EXPECT_EQ(rig.SectorsRead(), (Sectors{0, 1, 2, 3, 4, 5, 6, 7, 8}));
+}
+
+TEST(SectorAccessTest, ReadOrSkipOfNothingReadsNothingAndKeepsThePosition) {
+  EngineRig rig;
+  rig.engine.ReadSectorAt(10);
+  EXPECT_TRUE(rig.engine.ReadOrSkip(0));
+  EXPECT_TRUE(rig.engine.ReadOrSkip(1));
+  EXPECT_EQ(rig.SectorsRead(), (Sectors{10, 11}));
+}
+
+TEST(SectorAccessTest, SeekToStartReadsSectorZero) {
+  EngineRig rig;
+  rig.engine.SeekToStart();
+  EXPECT_EQ(rig.SectorsRead(), (Sectors{0}));
+}
+
+TEST(SectorAccessTest, BadPositionsAndCountsFailWithoutHarm) {
+  EngineRig rig;
+  EXPECT_FALSE(rig.engine.ReadSectorAt(-1));
+  EXPECT_FALSE(rig.engine.ReadSequential(1)) << "no valid position after a failed seek";
+  EXPECT_FALSE(rig.engine.ReadSectorAt(299'557)) << "beyond the end of the test file";
+  EXPECT_TRUE(rig.engine.ReadSectorAt(299'556));
+  EXPECT_FALSE(rig.engine.ReadSequential(17)) << "larger than the sector buffer";
+  EXPECT_FALSE(rig.engine.ReadSequential(0));
+}
+
+TEST(SectorAccessTest, ReadsFailWhenNoFileIsOpen) {
+  EngineRig rig;
+  rig.drives.SetDriveType('D', DRIVE_NO_ROOT_DIR);
+  rig.engine.ScanDrives();
+  ASSERT_EQ(rig.engine.FindTestDisc(), NoDisc);
+  EXPECT_FALSE(rig.engine.ReadSectorAt(0));
+  EXPECT_FALSE(rig.engine.ReadSequential(1));
+}
+
+}  // namespace
+}  // namespace vantric::testing
