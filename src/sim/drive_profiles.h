@@ -1,0 +1,24 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "sim/drive_parameters.h"
+
+namespace vantric {
+
+// A named simulated drive, as chosen with --simulate NAME.
+struct DriveProfile {
+  std::string_view name;
+  std::string_view description;  // one line for --simulate list
+  DriveParameters parameters;
+};
+
+std::span<const DriveProfile> DriveProfiles();
+// nullptr when no profile has that name (names are matched exactly).
+const DriveProfile* FindDriveProfile(std::string_view name);
+// One line per profile: the name, padded, then its description.
+std::string DriveProfileListText();
+
+}  // namespace vantric

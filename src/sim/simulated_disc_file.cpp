@@ -1,0 +1,39 @@
+#include "sim/simulated_disc_file.h"
+
+namespace vantric {
+namespace {
+constexpr int64_t kSectorBytes = 2048;
+}
+
+bool SimulatedDiscFile::Seek(int64_t byte_offset) {
+  position_ = byte_offset < 0 ? -1 : byte_offset;
+  return byte_offset >= 0;
+}
+
+bool SimulatedDiscFile::Accepts(const void* buffer, uint32_t byte_count) const {
+  if (position_ < 0 || position_ % kSectorBytes != 0 || byte_count % kSectorBytes != 0) {
+    return false;
+  }
+  if (byte_count > 0 && buffer == nullptr) return false;
+  // Written so that a position near the top of the range cannot overflow.
+  return position_ <= size_ - static_cast<int64_t>(byte_count);
+}
+
+bool SimulatedDiscFile::Read(void* buffer, uint32_t byte_count) {
+  if (!Accepts(buffer, byte_count)) {
+    clock_.AdvanceSeconds(drive_.OverheadSeconds());
+    return false;
+  }
+  if (byte_count == 0) {
+    clock_.AdvanceSeconds(drive_.OverheadSeconds());
+    return true;
+  }
+  const double now = clock_.SecondsForCounts(clock_.Now());
+  const double seconds =
+      drive_.Read(now, position_ / kSectorBytes, static_cast<int32_t>(byte_count / kSectorBytes));
+  clock_.AdvanceSeconds(seconds);
+  position_ += byte_count;
+  return true;
+}
+
+}  // namespace vantric

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "sim/drive_model.h"
+#include "sim/drive_profiles.h"
+#include "sim/table_drives.h"
+#include "sim/virtual_clock.h"
+
+namespace vantric {
+
+// The cost of one counter reading on the simulated machine, in ns: a slow CPU. The CPU tests
+// busy-poll the counter for about 80 s of virtual time in a full run, so this sets both the
+// calibration (1000 polls per ms) and how long a simulated run takes for real.
+inline constexpr int64_t kSimulatedPollNanoseconds = 1000;
+// Long enough for every sector the tests read (0 to 299,556).
+inline constexpr int64_t kSimulatedTestFileBytes = 613'492'736;
+inline constexpr const char* kSimulatedTestFilePath = "D:\\DATA\\VANTRIC.DAT";
+
+// Everything a front end needs for --simulate PROFILE: a virtual clock, and a drive table in
+// which D: is a CD-ROM drive holding the test file on a simulated drive of the profile.
+class Simulation {
+ public:
+  explicit Simulation(const DriveProfile& profile,
+                      int64_t test_file_bytes = kSimulatedTestFileBytes);
+  Simulation(const Simulation&) = delete;
+  Simulation& operator=(const Simulation&) = delete;
+
+  VirtualClock& clock() { return clock_; }
+  TableDrives& drives() { return drives_; }
+  DriveModel& drive() { return drive_; }
+  const DriveProfile& profile() const { return profile_; }
+
+ private:
+  const DriveProfile& profile_;
+  VirtualClock clock_;
+  DriveModel drive_;
+  TableDrives drives_;
+};
+
+// Makes the simulation of the named profile; nullptr with a message in *error when the name
+// is unknown or the file length is not a positive number of whole sectors.
+std::unique_ptr<Simulation> MakeSimulation(std::string_view profile_name, std::string* error,
+                                           int64_t test_file_bytes = kSimulatedTestFileBytes);
+
+}  // namespace vantric
