@@ -1,0 +1,72 @@
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "sim/drive_parameters.h"
+
+namespace vantric::testing {
+
+// What the benchmark should measure on a simulated drive, worked out from the drive's data
+// sheet alone: the steady-state figures a reader of the profile would derive by hand.
+// Times are in seconds, rates in KB/s.
+class DrivePrediction {
+ public:
+  DrivePrediction(const DriveParameters& drive, double poll_seconds)
+      : d_(drive), poll_(poll_seconds) {}
+
+  double Radius(double sector) const {
+    const double ri = d_.inner_radius_mm;
+    const double ro = d_.outer_radius_mm;
+    return std::sqrt(ri * ri + (ro * ro - ri * ri) * sector / d_.disc_sectors);
+  }
+  double Media(double sector) const {  // sectors/s
+    const double nominal = 75 * d_.nominal_x;
+    return d_.spin == SpinMode::kClv ? nominal : nominal * Radius(sector) / d_.outer_radius_mm;
+  }
+  double Interface(int sectors) const {
+    return d_.interface_kbps > 0 ? 2.0 * sectors / d_.interface_kbps : 0;
+  }
+  double Overhead() const { return d_.command_overhead_ms / 1000; }
+  double Seek(double from, double to) const {
+    const double share =
+        std::abs(Radius(to) - Radius(from)) / (d_.outer_radius_mm - d_.inner_radius_mm);
+    return (d_.settle_ms + (d_.full_stroke_ms - d_.settle_ms) * std::sqrt(share)) / 1000;
+  }
+  double Latency() const { return d_.rotational_latency_ms / 1000; }
+
+  // Streaming blocks of n sectors: the media or the host side (command plus transfer),
+  // whichever is slower, sets the pace. The sector is where the media is mid-test.
+  double SequentialKbps(double sector, int n) const {
+    return 2.0 * n / std::max(n / Media(sector), Overhead() + Interface(n));
+  }
+  // The next sector right after a read: the media delivers it while the host prepares.
+  double SeekOverheadMs(double sector) const {
+    return 1000 * std::max(1 / Media(sector), poll_ + Overhead() + Interface(1));
+  }
+  // A positioned read of one sector far from the last.
+  double AccessSeconds(double from, double to) const {
+    return Overhead() + Seek(from, to) + Latency() + std::max(Interface(1), 1 / Media(to));
+  }
+  // A block taken from a full buffer, or from the media when there is no buffer.
+  double BurstKbps(int n, double sector) const {
+    const double transfer =
+        d_.buffer_sectors >= n ? Interface(n) : std::max(Interface(n), n / Media(sector));
+    return 2.0 * n / (poll_ + Overhead() + transfer);
+  }
+  // One block of 8 sectors per tick, from the buffer that the media keeps full between ticks.
+  double CpuUsagePercent(int rate, double sector) const {
+    const double tick = (8 * (1000.0 / rate) + 1) / 1000;
+    const double read =
+        Overhead() +
+        (d_.buffer_sectors >= 8 ? Interface(8) : std::max(Interface(8), 8 / Media(sector)));
+    return std::max(1.0, 100 * read / tick);
+  }
+
+ private:
+  DriveParameters d_;
+  double poll_;
+};
+
+}  // namespace vantric::testing

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "engine/engine.h"
+#include "fakes.h"
+#include "sim/simulation.h"
+
+namespace vantric::testing {
+
+// An engine on a simulated drive, set up as a front end does for --simulate PROFILE.
+struct SimRig {
+  explicit SimRig(std::string_view profile_name) : simulation(Make(profile_name)) {
+    engine.CounterFrequency = simulation->clock().Frequency();
+    engine.CounterTicksPerMs = static_cast<double>(engine.CounterFrequency) * 0.001;
+    engine.ScanDrives();
+    opened = engine.FindTestDisc();
+    engine.UseBaselines(baselines);
+  }
+
+  static std::unique_ptr<Simulation> Make(std::string_view profile_name) {
+    std::string error;
+    auto made = MakeSimulation(profile_name, &error);
+    if (!made) throw std::invalid_argument(error);
+    return made;
+  }
+
+  const DriveParameters& parameters() const { return simulation->profile().parameters; }
+
+  std::unique_ptr<Simulation> simulation;
+  FakeRegistry registry;
+  FakeSystem system;
+  ScriptedPump pump;
+  Engine engine{Platform{simulation->clock(), simulation->drives(), registry, system, pump}};
+  Baselines baselines;
+  DiscSearchResult opened = NoDisc;
+};
+
+}  // namespace vantric::testing
