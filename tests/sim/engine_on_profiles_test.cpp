@@ -133,16 +133,19 @@ TEST(EngineOnSimulation, EightSpeedClvRatesEightSpeedEverywhere) {
   }
 }
 
-TEST(EngineOnSimulation, CavProfilesReadTheOutsideFasterThanTheInside) {
-  for (const char* name : {"24x-cav", "52x-cav"}) {
+TEST(EngineOnSimulation, AfterTheWarmUpOnlyCavProfilesReadTheOutsideFaster) {
+  // As in a run: the warm-up leaves the drive reading ahead from sector 49 before the inside
+  // test, which must still measure the media.
+  for (const char* name : {"2x-clv", "8x-clv", "24x-cav", "52x-cav", "ideal-8x-clv"}) {
     SimRig rig(name);
+    rig.WarmUp();
     const double inside = rig.engine.RunRead16kTest(512);
     const double outside = rig.engine.RunRead16kTest(298500);
-    EXPECT_GT(outside, inside * 1.2) << name;
+    const bool cav = rig.parameters().spin == SpinMode::kCav;
+    EXPECT_EQ(outside > inside * 1.2, cav) << name << ": " << inside << " / " << outside;
+    const DrivePrediction predict(rig.parameters(), kPollSeconds);
+    ExpectClose(inside, predict.SequentialKbps(512 + 530, 8), std::string(name) + " inside");
   }
-  SimRig clv("2x-clv");
-  const double inside = clv.engine.RunRead16kTest(512);
-  EXPECT_LE(clv.engine.RunRead16kTest(298500), inside * 1.2);
 }
 
 TEST(EngineOnSimulation, IdealDriveReadsExactlyAtItsNominalSpeed) {

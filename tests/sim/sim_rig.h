@@ -27,6 +27,17 @@ struct SimRig {
     return made;
   }
 
+  // What a run does before its first test: a read at the start, then eight positions from
+  // the outside in, each followed by a second of rest.
+  void WarmUp() {
+    engine.SeekToStart();
+    for (int k = 1; k <= 8; ++k) {
+      engine.ReadSectorAt((8 - k) * 30000 + 16);
+      for (int i = 0; i < 4; ++i) engine.ReadSequential(8);
+      simulation->clock().Sleep(1000);
+    }
+  }
+
   const DriveParameters& parameters() const { return simulation->profile().parameters; }
 
   std::unique_ptr<Simulation> simulation;
