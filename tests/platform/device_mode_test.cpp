@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/disc_file_opener.h"
+#include "platform/iso_extent.h"
+#include "platform/linux_drives.h"
+#include "temp_dir.h"
+
+namespace vantric {
+namespace {
+
+using testing::PatternBytes;
+using testing::RamfsMount;
+using testing::TempDir;
+using testing::WriteFile;
+
+constexpr size_t kSector = 2048;
+
+bool HaveXorriso() { return std::system("command -v xorriso >/dev/null 2>&1") == 0; }
+
+// An image of a folder with another file ahead of the test file, so that its extent does not
+// start right after the directory.
+class DeviceModeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!HaveXorriso()) GTEST_SKIP() << "xorriso is not installed; it makes the ISO images";
+    content_ = PatternBytes(96 * kSector, 3);
+    WriteFile(dir_ / "tree/AAAA.DAT", PatternBytes(40 * kSector, 1));
+    WriteFile(dir_ / "tree/DATA/VANTRIC.DAT", content_);
+  }
+
+  std::string MakeImage(const std::string& name, const std::string& options) {
+    const std::string image = dir_ / name;
+    const std::string command = "xorriso -as mkisofs -quiet " + options + " -o '" + image + "' '" +
+                                (dir_ / "tree") + "' >/dev/null 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    return image;
+  }
+
+  void ExpectReadsTheFile(LinuxDiscFile& file) {
+    EXPECT_EQ(file.Mode(), ReadMode::kDevice);
+    EXPECT_EQ(file.Size(), static_cast<int64_t>(content_.size()));
+    char* buffer = static_cast<char*>(std::aligned_alloc(4096, 16 * kSector));
+    for (const int64_t sector : {0, 1, 47, 88}) {
+      ASSERT_TRUE(file.Seek(sector * kSector));
+      ASSERT_TRUE(file.Read(buffer, 8 * kSector)) << sector;
+      EXPECT_EQ(std::memcmp(buffer, content_.data() + sector * kSector, 8 * kSector), 0) << sector;
+    }
+    // The next file on the volume must stay out of reach.
+    ASSERT_TRUE(file.Seek(95 * kSector));
+    EXPECT_TRUE(file.Read(buffer, kSector));
+    EXPECT_FALSE(file.Read(buffer, kSector));
+    ASSERT_TRUE(file.Seek(94 * kSector));
+    EXPECT_FALSE(file.Read(buffer, 4 * kSector));
+    EXPECT_FALSE(file.Seek(-1));
+    EXPECT_FALSE(file.Read(buffer, kSector));
+    std::free(buffer);
+  }
+
+  TempDir dir_;
+  std::string content_;
+};
+
+TEST_F(DeviceModeTest, ReadsTheExtentOfPlainAndRockRidgeImages) {
+  for (const auto& [name, options] : {std::pair{"plain.iso", ""}, std::pair{"rr.iso", "-R -J"}}) {
+    SCOPED_TRACE(name);
+    const std::string image = MakeImage(name, options);
+    std::string why_not;
+    // Names as a Linux mount would show them: lower case, or as recorded.
+    for (const char* path : {"data/vantric.dat", "DATA/VANTRIC.DAT"}) {
+      std::unique_ptr<LinuxDiscFile> file =
+          OpenInImage(image, path, static_cast<int64_t>(content_.size()), &why_not);
+      ASSERT_NE(file, nullptr) << why_not;
+      ExpectReadsTheFile(*file);
+    }
+    const std::optional<IsoExtent> extent = FindIsoExtent(image, "DATA/VANTRIC.DAT", &why_not);
+    ASSERT_TRUE(extent.has_value());
+    EXPECT_GT(extent->first_byte, static_cast<int64_t>(40 * kSector));
+  }
+}
+
+TEST_F(DeviceModeTest, SaysWhyTheDeviceCannotServeTheFile) {
+  const std::string image = MakeImage("t.iso", "");
+  std::string why_not;
+  EXPECT_EQ(OpenInImage(image, "DATA/VANTRIC.DAT", 12345, &why_not), nullptr);
+  EXPECT_EQ(why_not, "the file lies in several extents on the disc");
+  EXPECT_EQ(OpenInImage(image, "DATA/MISSING.DAT", -1, &why_not), nullptr);
+  EXPECT_NE(why_not.find("does not list DATA/MISSING.DAT"), std::string::npos) << why_not;
+  EXPECT_EQ(OpenInImage(image, "DATA", -1, &why_not), nullptr) << "a folder is not the file";
+  EXPECT_EQ(OpenInImage(dir_ / "tree", "DATA/VANTRIC.DAT", -1, &why_not), nullptr);
+  EXPECT_NE(why_not.find("neither a device nor an image"), std::string::npos) << why_not;
+  EXPECT_EQ(OpenInImage(dir_ / "tree/AAAA.DAT", "DATA/VANTRIC.DAT", -1, &why_not), nullptr);
+  EXPECT_NE(why_not.find("holds no ISO 9660 volume"), std::string::npos) << why_not;
+}
+
+// The whole road through the drive table: a file on an "iso9660" mount (a ramfs standing in,
+// since it refuses direct reads as the real one does) is read from the mount's source image.
+TEST_F(DeviceModeTest, OpenerChoosesTheDeviceForAFileOnAnIsoMount) {
+  const std::string image = MakeImage("t.iso", "");
+  RamfsMount ramfs(dir_ / "cd");
+  if (!ramfs.mounted()) GTEST_SKIP() << "cannot mount a ramfs here (needs CAP_SYS_ADMIN)";
+  WriteFile(dir_ / "cd/data/vantric.dat", content_);
+  WriteFile(dir_ / "mounts", image + " " + (dir_ / "cd") + " iso9660 ro 0 0\n");
+
+  LinuxDrives drives({}, dir_ / "mounts");
+  ASSERT_EQ(drives.GetDriveType("D:\\"), DRIVE_CDROM);
+  ASSERT_TRUE(drives.CanOpenForReading("D:\\DATA\\VANTRIC.DAT"));
+  std::unique_ptr<DiscFile> file = drives.OpenUnbuffered("D:\\DATA\\VANTRIC.DAT");
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(drives.LastOpenNote(), "");
+  ExpectReadsTheFile(static_cast<LinuxDiscFile&>(*file));
+
+  // A file the volume does not hold in one piece falls back to uncached reads and says why.
+  WriteFile(dir_ / "cd/data/vantric.dat", content_ + "more");
+  file = drives.OpenUnbuffered("D:\\DATA\\VANTRIC.DAT");
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(file->Mode(), ReadMode::kUncached);
+  EXPECT_NE(drives.LastOpenNote().find("several extents"), std::string::npos)
+      << drives.LastOpenNote();
+}
+
+}  // namespace
+}  // namespace vantric
