@@ -1,0 +1,51 @@
+// Every read must reach the drive straight into the sector buffer: none may allocate, or the
+// timed stretches would measure the allocator too.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "engine/engine.h"
+#include "fakes.h"
+#include "sim/simulation.h"
+
+namespace {
+std::atomic<long> allocations{0};
+}
+
+void* operator new(std::size_t size) {
+  ++allocations;
+  if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
+  throw std::bad_alloc();
+}
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+
+namespace vantric::testing {
+namespace {
+
+TEST(ReadAllocationTest, EngineReadsAllocateNothing) {
+  std::string error;
+  std::unique_ptr<Simulation> simulation = MakeSimulation("8x-clv", &error);
+  ASSERT_TRUE(simulation) << error;
+  FakeRegistry registry;
+  FakeSystem system;
+  ScriptedPump pump;
+  Engine engine(Platform{simulation->clock(), simulation->drives(), registry, system, pump});
+  engine.ScanDrives();
+  ASSERT_EQ(engine.FindTestDisc(), DiscOpened);
+
+  const long before = allocations;
+  for (int32_t sector : {0, 150'000, 299'556, 299'557, -1}) {
+    engine.ReadSectorAt(sector);
+    engine.ReadSequential(8);
+    engine.ReadOrSkip(0);
+    engine.ReadOrSkip(16);
+  }
+  engine.SeekToStart();
+  EXPECT_EQ(allocations - before, 0);
+}
+
+}  // namespace
+}  // namespace vantric::testing
