@@ -1,0 +1,70 @@
+// The desktop application: start-up, the four windows and the message loop.
+#include <QApplication>
+#include <cstdio>
+#include <memory>
+
+#include "platform/linux_clock.h"
+#include "platform/linux_drives.h"
+#include "platform/linux_registry.h"
+#include "platform/linux_system.h"
+#include "sim/simulation.h"
+#include "ui/classic_style.h"
+#include "ui/command_line.h"
+#include "ui/desktop.h"
+#include "ui/message_pump.h"
+#include "ui/qt_ui_pump.h"
+#include "ui/ui_fonts.h"
+
+namespace {
+
+std::vector<std::string> ArgumentsAfterProgramName(int argc, char** argv) {
+  return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);  // takes its own options out of argv
+
+  vantric::DesktopOptions options;
+  std::string error;
+  if (!vantric::ParseDesktopOptions(ArgumentsAfterProgramName(argc, argv), &options, &error)) {
+    std::fprintf(stderr, "vantric: %s\n%s", error.c_str(), vantric::kDesktopUsage);
+    return 2;
+  }
+  if (options.show_help) {
+    std::fputs(vantric::kDesktopUsage, stdout);
+    return 0;
+  }
+  if (options.simulate_profile == "list") {
+    std::fputs(vantric::DriveProfileListText().c_str(), stdout);
+    return 0;
+  }
+
+  std::unique_ptr<vantric::Simulation> simulation;
+  if (!options.simulate_profile.empty()) {
+    simulation = vantric::MakeSimulation(options.simulate_profile, &error);
+    if (!simulation) {
+      std::fprintf(stderr, "vantric: %s\n", error.c_str());
+      return 2;
+    }
+  }
+  vantric::LinuxClock linux_clock;
+  vantric::LinuxDrives linux_drives(options.drive_directories);
+  vantric::LinuxRegistry registry;
+  vantric::LinuxSystem system(options.arguments);
+  vantric::QtUiPump pump;
+  vantric::Clock& clock = simulation ? static_cast<vantric::Clock&>(simulation->clock())
+                                     : static_cast<vantric::Clock&>(linux_clock);
+  vantric::Drives& drives = simulation ? static_cast<vantric::Drives&>(simulation->drives())
+                                       : static_cast<vantric::Drives&>(linux_drives);
+
+  vantric::RegisterFontSubstitutes();
+  vantric::UseClassicStyle();
+  vantric::Desktop desktop(vantric::Platform{clock, drives, registry, system, pump});
+  vantric::TForm1& main_window = *desktop.forms().Form1;
+  vantric::WatchForQuit(main_window);
+  main_window.show();
+  application.exec();
+  return 0;
+}
