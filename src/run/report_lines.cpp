@@ -1,0 +1,112 @@
+#include "run/report_lines.h"
+
+#include <algorithm>
+
+#include "run/value_text.h"
+
+namespace vantric {
+namespace {
+
+constexpr std::string_view kDisabled = "Disabled";
+constexpr size_t kDriveValueLimit = 100;
+
+class LineList {
+ public:
+  void Line(ReportFont font, ReportColumn column, std::string text, int advance) {
+    lines_.push_back({font, column, std::move(text), "", advance});
+  }
+  void Heading(std::string text, int advance = 1) {
+    Line(ReportFont::kHeading, ReportColumn::kMargin, std::move(text), advance);
+  }
+  void Row(std::string label, std::string value, int advance = 1) {
+    lines_.push_back(
+        {ReportFont::kBody, ReportColumn::kRow, std::move(label), std::move(value), advance});
+  }
+  // A result that is its value text when its test was part of the run.
+  void Result(std::string label, bool on, const std::string& value_text, int advance = 1) {
+    Row(std::move(label), on ? value_text : std::string(kDisabled), advance);
+  }
+  std::vector<ReportLine> Take() { return std::move(lines_); }
+
+ private:
+  std::vector<ReportLine> lines_;
+};
+
+std::string IndexText(double index, std::string_view requirement) {
+  return index > 0 ? RoundedText(index) : std::string(requirement);
+}
+
+}  // namespace
+
+std::pair<std::string, std::string> SplitDriveText(std::string_view text) {
+  const size_t colon = text.find(':');
+  // Without a colon there is no label to split off; the whole text is the value rather than
+  // a torn first letter.
+  if (colon == std::string_view::npos) {
+    return {"", std::string(text.substr(0, kDriveValueLimit))};
+  }
+  const size_t label_length = std::min(colon + 2, text.size());
+  return {std::string(text.substr(0, label_length)),
+          std::string(text.substr(label_length, kDriveValueLimit))};
+}
+
+std::vector<ReportLine> ReportLines(const ReportContent& content) {
+  const TestResults& r = content.results;
+  const TestFlags& on = r.flags;
+  LineList lines;
+
+  lines.Line(ReportFont::kTitle, ReportColumn::kMargin,
+             "Vantric 1.65 for Windows 95 - " + std::to_string(r.PassCount) + " Pass Test Results",
+             2);
+  lines.Line(ReportFont::kBody, ReportColumn::kMargin, "Test Started: " + content.StartTime, 1);
+  lines.Line(ReportFont::kBody, ReportColumn::kMargin, "Test Ended: " + content.EndTime, 2);
+
+  lines.Heading("User Supplied Information");
+  lines.Line(ReportFont::kBody, ReportColumn::kIndent, content.Edit1, 1);
+  lines.Line(ReportFont::kBody, ReportColumn::kIndent, content.Edit2, 1);
+  lines.Line(ReportFont::kBody, ReportColumn::kIndent, content.Edit3, 2);
+
+  lines.Heading("Read Tests");
+  lines.Result("16k outside: ", on.Read16On, KpsText(r.Read16Outside));
+  lines.Result("16k center: ", on.Read16On, KpsText(r.Read16Center));
+  lines.Result("16k inside: ", on.Read16On, KpsText(r.Read16Inside));
+  lines.Result("2k outside: ", on.Read2On, KpsText(r.Read2Outside));
+  lines.Result("2k center: ", on.Read2On, KpsText(r.Read2Center));
+  lines.Result("2k inside: ", on.Read2On, KpsText(r.Read2Inside), 2);
+
+  lines.Heading("Seek Tests");
+  lines.Result("Full Stroke: ", on.FullStrokeOn, MsText(r.FullStrokeTime));
+  lines.Result("Random Access: ", on.RandomAccessOn, MsText(r.RandomAccessTime));
+  lines.Result("Overhead: ", on.OverheadOn, MsText(r.SeekOverhead), 2);
+
+  lines.Heading("CPU Tests");
+  lines.Result("2X 300kps: ", on.Cpu2xOn, PercentText(r.CpuUsage2x));
+  lines.Result("4X 600kps: ", on.Cpu4xOn, PercentText(r.CpuUsage4x));
+  lines.Result("6X 900kps: ", on.Cpu6xOn, PercentText(r.CpuUsage6x));
+  lines.Result("8X 1200kps: ", on.Cpu8xOn, PercentText(r.CpuUsage8x));
+  lines.Result("12X 1800kps: ", on.Cpu12xOn, PercentText(r.CpuUsage12x));
+  lines.Result("User " + content.userval + "kps: ", on.CpuUserOn, PercentText(r.CpuUsageUser), 2);
+
+  lines.Heading("Burst Tests");
+  lines.Result("2k burst: ", on.Burst2kOn, KpsText(r.BurstRate2k));
+  lines.Result("8k burst: ", on.Burst8kOn, KpsText(r.BurstRate8k));
+  lines.Result("16k burst: ", on.Burst16kOn, KpsText(r.BurstRate16k), 2);
+
+  lines.Heading("CDFS Cache Info (Win95 only)");
+  lines.Row("CDFS read ahead: ", CdfsText(content.CdfsPrefetch));
+  lines.Row("CDFS cache size: ", CdfsText(content.CdfsCacheSize), 2);
+
+  lines.Heading("Vantric Calculated Drive Indexes");
+  lines.Row("Multimedia Index: ",
+            IndexText(r.MultimediaIndex, "requires 16k read and 2X cpu test"));
+  lines.Row("Application Index: ",
+            IndexText(r.ApplicationIndex, "requires 16k/2k read and random seek"), 2);
+
+  for (const std::string* drive_text : {&r.DriveRatingText, &r.DriveTypeText}) {
+    auto [label, value] = SplitDriveText(*drive_text);
+    lines.Row(std::move(label), std::move(value), 2);
+  }
+  return lines.Take();
+}
+
+}  // namespace vantric
