@@ -1,0 +1,86 @@
+// Prints the engine's sequential read rates on a real test file, as bench/fio_compare wants
+// them: one line per test and position, "<block> <start sector> <KB/s>", each the median of
+// the repeats asked for.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "engine/engine.h"
+#include "platform/linux_clock.h"
+#include "platform/linux_drives.h"
+#include "platform/linux_registry.h"
+#include "platform/linux_system.h"
+
+namespace {
+
+class NoPump : public vantric::UiPump {
+ public:
+  void ProcessMessages() override {}
+};
+
+// With --no-yield, Sleep(0) gives nothing away: shows what the yields inside the timed
+// stretch cost when other processes want the processor.
+class ClockWithoutYield : public vantric::LinuxClock {
+ public:
+  void Sleep(uint32_t milliseconds) override {
+    if (milliseconds > 0) LinuxClock::Sleep(milliseconds);
+  }
+};
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> arguments(argv + 1, argv + argc);
+  const bool no_yield = !arguments.empty() && arguments.front() == "--no-yield";
+  if (no_yield) arguments.erase(arguments.begin());
+  if (arguments.empty()) {
+    std::fprintf(stderr, "usage: engine_read_rates [--no-yield] DIR [REPEATS]\n");
+    return 2;
+  }
+  const int repeats = arguments.size() > 1 ? std::max(1, std::atoi(arguments[1].c_str())) : 5;
+  vantric::LinuxClock yielding_clock;
+  ClockWithoutYield non_yielding_clock;
+  vantric::LinuxClock& clock = no_yield ? non_yielding_clock : yielding_clock;
+  vantric::LinuxDrives drives({arguments[0]}, "/dev/null");
+  vantric::LinuxRegistry registry;
+  vantric::LinuxSystem system({});
+  NoPump pump;
+  vantric::Engine engine(vantric::Platform{clock, drives, registry, system, pump});
+  engine.ScanDrives();
+  if (engine.FindTestDisc() != vantric::DiscOpened) {
+    std::fprintf(stderr, "engine_read_rates: no test file under %s\n", arguments[0].c_str());
+    return 1;
+  }
+  engine.CounterFrequency = clock.Frequency();
+  engine.CounterTicksPerMs = static_cast<double>(engine.CounterFrequency) * 0.001;
+  std::printf("mode %s %s\n", std::string(vantric::ReadModeName(engine.TestFile()->Mode())).c_str(),
+              drives.LastOpenNote().c_str());
+
+  struct Test {
+    const char* block;
+    int32_t start;
+    double (vantric::Engine::*run)(int32_t);
+  };
+  const Test tests[] = {
+      {"16k", 512, &vantric::Engine::RunRead16kTest},
+      {"16k", 150000, &vantric::Engine::RunRead16kTest},
+      {"16k", 298500, &vantric::Engine::RunRead16kTest},
+      {"2k", 2048, &vantric::Engine::RunRead2kTest},
+      {"2k", 152536, &vantric::Engine::RunRead2kTest},
+      {"2k", 296000, &vantric::Engine::RunRead2kTest},
+  };
+  for (const Test& test : tests) {
+    std::vector<double> rates;
+    for (int i = 0; i < repeats; ++i) rates.push_back((engine.*test.run)(test.start));
+    std::printf("%s %d %.1f\n", test.block, test.start, Median(rates));
+  }
+  return 0;
+}
