@@ -1,0 +1,54 @@
+#include "ui/print/print_report.h"
+
+#include <QPainter>
+
+#include "engine/rounding.h"
+#include "ui/print/painter_canvas.h"
+
+namespace vantric {
+namespace {
+
+constexpr double kLayoutPixelsPerInch = 96.0;
+
+}  // namespace
+
+ReportFontSpec ReportFontOf(const QFont& font) {
+  const int points = font.pointSize() > 0
+                         ? font.pointSize()
+                         : static_cast<int>(Round(font.pixelSize() * 72.0 / kLayoutPixelsPerInch));
+  return {font.family().toStdString(), points, font.bold(), font.italic()};
+}
+
+std::optional<QString> PrintReportOn(QPrinter& printer, const ReportContent& content,
+                                     const ReportFonts& fonts) {
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    return QStringLiteral(
+               "The print job could not be started on the printer \"%1\". "
+               "Nothing was printed.")
+        .arg(printer.printerName());
+  }
+  // Without full-page mode the painter's origin is the corner of the printable area and the
+  // device's size is that area's.
+  PainterCanvas canvas(painter);
+  DrawReport(ReportLines(content), fonts, {0, 0, printer.width()}, canvas);
+  if (!painter.end()) {
+    return QStringLiteral("The print job on the printer \"%1\" could not be completed.")
+        .arg(printer.printerName());
+  }
+  return std::nullopt;
+}
+
+std::optional<QString> PrintReport(const ReportContent& content, const ReportFonts& fonts,
+                                   const QPrinterInfo& printer_info) {
+  if (printer_info.isNull()) {
+    return QStringLiteral(
+        "There is no default printer. Set one up in the system's printer settings, then "
+        "press Print again.");
+  }
+  QPrinter printer(printer_info, QPrinter::HighResolution);
+  printer.setDocName(QString());
+  return PrintReportOn(printer, content, fonts);
+}
+
+}  // namespace vantric
