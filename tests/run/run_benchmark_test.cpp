@@ -1,0 +1,365 @@
+#include "run/run_benchmark.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "run/value_text.h"
+#include "run_rig.h"
+
+namespace vantric::testing {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// The engine's captions and the descriptions, in the order the run produced them.
+Strings Steps(const RecordingView& view) {
+  Strings steps;
+  for (const std::string& entry : view.trail) {
+    if (entry.rfind("describe ", 0) == 0) steps.push_back(entry.substr(9));
+    if (entry.rfind("caption Current Test: ", 0) == 0) steps.push_back(entry.substr(22));
+  }
+  return steps;
+}
+
+TEST(RunBenchmarkTest, OneDefaultPassOnAnEightSpeedClvDrive) {
+  ProfileRunRig rig("8x-clv");
+  ASSERT_EQ(rig.Run(), RunOutcome::kCompleted);
+
+  // The drive reads about 1200 KB/s outside: 8X (600 sectors/s) passes the gate, 12X does not.
+  EXPECT_EQ(Steps(rig.view), (Strings{"Waiting",
+                                      "1",
+                                      "2",
+                                      "Read 16k",
+                                      "3",
+                                      "Read 2k",
+                                      "Read 16k",
+                                      "Read 2k",
+                                      "Read 16k",
+                                      "Read 2k",
+                                      "4",
+                                      "Seek Overhead",
+                                      "5",
+                                      "Full Stroke Seek",
+                                      "6",
+                                      "Random Seek",
+                                      "7",
+                                      "CPU Vantric",
+                                      "8",
+                                      "CPU Test 300kps",
+                                      "CPU Test 600kps",
+                                      "CPU Test 900kps",
+                                      "CPU Test 1200kps",
+                                      "9",
+                                      "2k Burst",
+                                      "8k Burst",
+                                      "16k Burst",
+                                      "Finished",
+                                      "10",
+                                      "13",
+                                      "14"}));
+  const TestResults& r = rig.results;
+  EXPECT_TRUE(r.ResultsValid);
+  EXPECT_FALSE(r.RunInProgress);
+  EXPECT_EQ(r.PassCount, 1);
+  EXPECT_TRUE(r.flags.Cpu8xOn);
+  EXPECT_FALSE(r.flags.Cpu12xOn);
+  EXPECT_FALSE(rig.view.IsEnabled("cpu12x"));
+  EXPECT_TRUE(rig.view.IsEnabled("cpu8x"));
+  EXPECT_EQ(r.CpuUsage12x, 0);
+  EXPECT_GT(r.CpuCalibration, 0);
+  EXPECT_GT(r.MultimediaIndex, 0);
+  EXPECT_GT(r.ApplicationIndex, 0);
+  EXPECT_EQ(r.DriveTypeText, "Drive type: CLV");
+  EXPECT_GE(r.DriveRatingText, "Drive rating: 7.8X");
+  EXPECT_LE(r.DriveRatingText, "Drive rating: 8.0X");
+  EXPECT_EQ(rig.view.window_caption, "Vantric 1 Pass Test Results");
+  EXPECT_EQ(rig.view.Text("Button1"), "Ok");
+  EXPECT_EQ(rig.view.Text("drvtype"), "Drive type: CLV");
+  EXPECT_EQ(rig.view.Text("drvspeed"), r.DriveRatingText);
+  for (const char* shown : {"Button2", "Button3", "mindex", "aindex", "drvspeed", "drvtype"}) {
+    EXPECT_TRUE(rig.view.IsVisible(shown)) << shown;
+  }
+  EXPECT_FALSE(rig.view.IsEnabled("Button3"));
+  EXPECT_FALSE(rig.view.IsVisible("Panel1"));
+  EXPECT_FALSE(rig.view.hidden);
+  EXPECT_TRUE(rig.view.messages.empty());
+  EXPECT_EQ(rig.user.asked, 0);  // no log file, no questions
+  // The engine's hooks must not outlive the run's view.
+  EXPECT_FALSE(rig.engine.OnTestCaption);
+  EXPECT_FALSE(rig.engine.OnTestProgress);
+}
+
+TEST(RunBenchmarkTest, CavProfilesAreClassifiedAsCav) {
+  for (const char* profile : {"24x-cav", "52x-cav"}) {
+    ProfileRunRig rig(profile);
+    rig.settings = NoTests();
+    rig.settings.read16 = true;
+    ASSERT_EQ(rig.Run(), RunOutcome::kCompleted);
+    EXPECT_EQ(rig.results.DriveTypeText, "Drive type: CAV") << profile;
+  }
+}
+
+TEST(RunBenchmarkTest, LaterPassesRepeatOnlyTheSummedTests) {
+  ScriptedRunRig rig;
+  rig.settings.PassEdit = "3";
+  double overhead_after_pass_1 = -1;
+  double calibration_after_pass_1 = -1;
+  int pass_starts = 0;
+  rig.view.on_caption = [&](const std::string& caption) {
+    if (caption != "Intializing Tests" || ++pass_starts != 2) return;
+    overhead_after_pass_1 = rig.results.SeekOverhead;
+    calibration_after_pass_1 = rig.results.CpuCalibration;
+  };
+  ASSERT_EQ(rig.Run(), RunOutcome::kCompleted);
+
+  EXPECT_EQ(rig.view.TrailOf("window "),
+            (Strings{"Vantric Pass 1 of 3", "Vantric Pass 2 of 3", "Vantric Pass 3 of 3",
+                     "Vantric 3 Pass Test Results"}));
+  const Strings steps = Steps(rig.view);
+  const auto count = [&](const std::string& step) {
+    return std::count(steps.begin(), steps.end(), step);
+  };
+  EXPECT_EQ(count("1"), 3);
+  for (const char* once :
+       {"2", "3", "4", "5", "6", "7", "8", "9", "Seek Overhead", "CPU Vantric"}) {
+    EXPECT_EQ(count(once), 1) << once;
+  }
+  EXPECT_EQ(count("Read 16k"), 9);
+  EXPECT_EQ(count("Random Seek"), 3);
+  EXPECT_EQ(count("16k Burst"), 3);
+  // Each pass starts with an empty description area holding description 1.
+  EXPECT_EQ(std::count(rig.view.trail.begin(), rig.view.trail.end(), "clear"), 3);
+  EXPECT_EQ(rig.view.descriptions.front(), 1);
+
+  EXPECT_GT(overhead_after_pass_1, 0);
+  EXPECT_EQ(rig.results.SeekOverhead, overhead_after_pass_1);
+  EXPECT_EQ(rig.results.CpuCalibration, calibration_after_pass_1);
+  EXPECT_EQ(rig.view.Text("latv"), MsText(overhead_after_pass_1));
+}
+
+TEST(RunBenchmarkTest, MeansAndRunningMeansOverThreePasses) {
+  ScriptedRunRig rig;
+  rig.settings = NoTests();
+  rig.settings.read16 = true;
+  rig.settings.PassEdit = "3";
+  const double inside_rates[] = {1000, 1100, 1200};
+  rig.SetRates([&](int pass, int64_t sector) {
+    return sector < 10'000 && pass >= 1 ? inside_rates[pass - 1] : 1200.0;
+  });
+  std::string shown_after_pass_2;
+  int pass_starts = 0;
+  rig.view.on_caption = [&](const std::string& caption) {
+    if (caption == "Intializing Tests" && ++pass_starts == 3) {
+      shown_after_pass_2 = rig.view.Text("read16vi");
+    }
+  };
+  ASSERT_EQ(rig.Run(), RunOutcome::kCompleted);
+
+  EXPECT_EQ(shown_after_pass_2, "1050 kps");
+  EXPECT_EQ(rig.view.Text("read16vi"), "1100 kps");
+  EXPECT_NEAR(rig.results.Read16Inside, 1100, 0.01);
+  EXPECT_NEAR(rig.results.Read16Outside, 1200, 0.01);
+}
+
+TEST(RunBenchmarkTest, CpuTestsBeyondTheDriveLeaveTheRunForGood) {
+  ScriptedRunRig rig;
+  rig.settings.PassEdit = "2";
+  rig.settings.cpuuser = true;
+  rig.settings.userval = "1000";  // 500 sectors/s: needs 980.4 KB/s outside
+  rig.settings.LogEdit = ::testing::TempDir() + "gate.log";
+  std::remove(rig.settings.LogEdit.c_str());
+  // 1000 KB/s outside gives 510 sectors/s with the tolerance: 2X, 4X, 6X and user run.
+  rig.SetRates([](int, int64_t sector) { return sector >= 290'000 ? 1000.0 : 1200.0; });
+  ASSERT_EQ(rig.Run(), RunOutcome::kCompleted);
+
+  const Strings steps = Steps(rig.view);
+  const auto count = [&](const std::string& step) {
+    return std::count(steps.begin(), steps.end(), step);
+  };
+  EXPECT_EQ(count("CPU Test 300kps"), 2);
+  EXPECT_EQ(count("CPU Test 600kps"), 2);
+  EXPECT_EQ(count("CPU Test 900kps"), 2);
+  EXPECT_EQ(count("CPU Test 1000kps"), 2);
+  EXPECT_EQ(count("CPU Test 1200kps"), 0);
+  EXPECT_EQ(count("CPU Test 1800kps"), 0);
+  const TestFlags& f = rig.results.flags;
+  EXPECT_TRUE(f.Cpu6xOn && f.CpuUserOn);
+  EXPECT_FALSE(f.Cpu8xOn || f.Cpu12xOn);
+  EXPECT_FALSE(rig.view.IsEnabled("cpu8x") || rig.view.IsEnabled("cpu12x"));
+  EXPECT_EQ(rig.view.Text("cpuux"), "User 1000kps");
+  EXPECT_EQ(rig.results.CpuUsage8x, 0);
+  EXPECT_GT(rig.results.CpuUsage6x, 0);
+
+  std::ifstream log(rig.settings.LogEdit, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(log)), {});
+  EXPECT_NE(
+      text.find("     8x 1200kps: Disabled\r\n     12x 1800kps: Disabled\r\n     User 1000kps: "),
+      std::string::npos);
+}
+
+TEST(RunBenchmarkTest, UserRateJustBelowItsGateIsSkipped) {
+  ScriptedRunRig rig;
+  rig.settings = NoTests();
+  rig.settings.read16 = true;
+  rig.settings.cpuuser = true;
+  rig.settings.userval = "1000";
+  rig.SetRates([](int, int64_t sector) { return sector >= 290'000 ? 980.0 : 1200.0; });
+  ASSERT_EQ(rig.Run(), RunOutcome::kCompleted);
+  EXPECT_FALSE(rig.results.flags.CpuUserOn);
+  EXPECT_TRUE(rig.results.flags.CalibrationOn);
+  // Description 8 follows the calibration even though no usage test passes its gate.
+  EXPECT_EQ(Steps(rig.view),
+            (Strings{"Waiting", "1", "2", "Read 16k", "Read 16k", "Read 16k", "7", "CPU Vantric",
+                     "8", "Finished", "10", "11", "12", "13", "14"}));
+}
+
+TEST(RunBenchmarkTest, WithoutTheSixteenKTestNoCpuTestRuns) {
+  ScriptedRunRig rig;
+  rig.settings.read16 = false;
+  rig.settings.cpuuser = true;
+  rig.settings.userval = "300";
+  ASSERT_EQ(rig.Run(), RunOutcome::kCompleted);
+  const TestFlags& f = rig.results.flags;
+  EXPECT_FALSE(f.Cpu2xOn || f.Cpu4xOn || f.Cpu6xOn || f.Cpu8xOn || f.Cpu12xOn || f.CpuUserOn ||
+               f.CalibrationOn);
+  EXPECT_FALSE(rig.view.IsEnabled("cpu"));
+  EXPECT_EQ(rig.view.Text("cpuux"), "User");
+  EXPECT_EQ(rig.results.CpuCalibration, 0);
+  EXPECT_EQ(rig.results.DriveRatingText, "Drive rating: not tested");
+  EXPECT_EQ(rig.results.DriveTypeText, "Drive type: not tested");
+}
+
+TEST(RunBenchmarkTest, EveryTestOffStillWarmsUpEachPass) {
+  ScriptedRunRig rig;
+  rig.settings = NoTests();
+  rig.settings.PassEdit = "2";
+  ASSERT_EQ(rig.Run(), RunOutcome::kCompleted);
+
+  EXPECT_EQ(Steps(rig.view),
+            (Strings{"Waiting", "1", "Finished", "1", "Finished", "10", "11", "12"}));
+  EXPECT_EQ(rig.view.progress, (std::vector<int>{0, 12, 25, 38, 50, 62, 75, 88, 100, 100, 12, 25,
+                                                 38, 50, 62, 75, 88, 100, 100}));
+  // Each pass: back to the start, then eight positions from the outside in, each followed by
+  // four 16 KB reads.
+  std::vector<int64_t> positions;
+  for (const ScriptedRead& read : rig.file->Reads()) {
+    if (read.sector_count == 1) positions.push_back(read.first_sector);
+  }
+  EXPECT_EQ(positions,
+            (std::vector<int64_t>{0, 210016, 180016, 150016, 120016, 90016, 60016, 30016, 16, 0,
+                                  210016, 180016, 150016, 120016, 90016, 60016, 30016, 16}));
+  EXPECT_EQ(rig.file->Reads().size(), 2u * (1 + 8 * 5));
+  EXPECT_EQ(rig.view.Text("mindex"), "Multimedia Index: not tested");
+  EXPECT_EQ(rig.view.Text("aindex"), "Application Index: not tested");
+  EXPECT_EQ(rig.view.Text("drvspeed"), "Drive rating: not tested");
+  EXPECT_EQ(rig.view.Text("drvtype"), "Drive type: not tested");
+  EXPECT_TRUE(rig.results.ResultsValid);
+  // Sixteen seconds of rest, at least.
+  EXPECT_GE(rig.clock.SecondsForCounts(rig.clock.Now()), 16.0);
+}
+
+TEST(RunBenchmarkTest, StartResetsTheLastRunAndTheUserTexts) {
+  ScriptedRunRig rig;
+  rig.results.Read16Inside = 5000;
+  rig.results.MultimediaIndex = 77;
+  rig.results.ResultsValid = true;
+  rig.user.edit1 = "old drive";
+  for (const char* label : {"read16vi", "burst16kv", "latv"}) rig.view.texts[label] = "stale";
+  rig.settings = NoTests();
+  rig.settings.burst16k = true;
+  bool checked = false;
+  rig.view.on_caption = [&](const std::string& caption) {
+    if (caption != "Intializing Tests") return;
+    checked = true;
+    EXPECT_EQ(rig.results.Read16Inside, 0);
+    EXPECT_EQ(rig.results.MultimediaIndex, 0);
+    EXPECT_FALSE(rig.results.ResultsValid);
+    EXPECT_TRUE(rig.results.RunInProgress);
+    EXPECT_EQ(rig.user.edit1, "");
+    EXPECT_EQ(rig.view.Text("read16vi"), "");
+    EXPECT_EQ(rig.view.Text("latv"), "");
+    EXPECT_TRUE(rig.view.IsVisible("Panel1"));
+    EXPECT_FALSE(rig.view.IsVisible("Button2") || rig.view.IsVisible("Button3") ||
+                 rig.view.IsVisible("mindex"));
+    EXPECT_EQ(rig.view.Text("Button1"), "Cancel");
+  };
+  ASSERT_EQ(rig.Run(), RunOutcome::kCompleted);
+  EXPECT_TRUE(checked);
+  EXPECT_EQ(rig.view.Text("read16vi"), "");
+  EXPECT_NE(rig.view.Text("burst16kv"), "stale");
+}
+
+struct CancelCase {
+  const char* at_caption;
+  int expected_last_progress;  // the engine stops a test at its next progress point
+};
+
+TEST(RunBenchmarkTest, CancelEndsTheRunWithNothingPresented) {
+  for (const CancelCase& c :
+       {CancelCase{"Intializing Tests", 12}, CancelCase{"Current Test: Random Seek", 5}}) {
+    SCOPED_TRACE(c.at_caption);
+    ScriptedRunRig rig;
+    rig.settings.PassEdit = "2";
+    rig.settings.LogEdit = ::testing::TempDir() + "cancelled.log";
+    std::remove(rig.settings.LogEdit.c_str());
+    rig.view.on_caption = [&](const std::string& caption) {
+      if (caption == c.at_caption) rig.engine.CancelRequested = true;
+    };
+    ASSERT_EQ(rig.Run(), RunOutcome::kCancelled);
+
+    EXPECT_EQ(rig.view.messages, Strings{"Test aborted by user."});
+    EXPECT_EQ(rig.view.trail.back(), "hide");
+    EXPECT_FALSE(rig.results.ResultsValid);
+    EXPECT_FALSE(rig.results.RunInProgress);
+    EXPECT_EQ(rig.view.progress.back(), c.expected_last_progress);
+    const Strings steps = Steps(rig.view);
+    EXPECT_EQ(std::count(steps.begin(), steps.end(), "10"), 0);  // no means, no indexes
+    EXPECT_EQ(std::count(steps.begin(), steps.end(), "CPU Vantric"), 0);
+    EXPECT_EQ(rig.user.asked, 0);
+    EXPECT_FALSE(std::ifstream(rig.settings.LogEdit).good());
+    EXPECT_FALSE(rig.view.IsVisible("Button2"));
+  }
+}
+
+TEST(RunBenchmarkTest, NoCounterMeasuresNothing) {
+  ScriptedRunRig rig;
+  rig.clock.SetFrequency(0);
+  ASSERT_EQ(rig.Run(), RunOutcome::kNoCounter);
+  EXPECT_EQ(rig.view.messages, Strings{"Error intializing performance counter."});
+  EXPECT_TRUE(rig.view.hidden);
+  EXPECT_FALSE(rig.results.RunInProgress || rig.results.ResultsValid);
+  EXPECT_TRUE(rig.file->Reads().empty());
+}
+
+TEST(RunBenchmarkTest, APassCountBelowOneRunsNoPassAndPresentsNoFigures) {
+  for (const char* passes : {"0", "-2"}) {
+    SCOPED_TRACE(passes);
+    ScriptedRunRig rig;
+    rig.settings.PassEdit = passes;
+    rig.settings.LogEdit = ::testing::TempDir() + "no-pass.log";
+    std::remove(rig.settings.LogEdit.c_str());
+    ASSERT_EQ(rig.Run(), RunOutcome::kCompleted);
+    EXPECT_FALSE(rig.results.ResultsValid);
+    EXPECT_TRUE(rig.file->Reads().empty());
+    for (double value :
+         {rig.results.Read16Inside, rig.results.RandomAccessTime, rig.results.CpuUsage2x,
+          rig.results.ApplicationIndex, rig.results.MultimediaIndex}) {
+      EXPECT_EQ(value, 0);  // not a NaN from 0 / 0
+    }
+    EXPECT_EQ(rig.view.Text("aindex"), "Application Index: not tested");
+    EXPECT_EQ(rig.view.Text("drvspeed"), "Drive rating: not tested");
+    EXPECT_FALSE(rig.view.IsEnabled("read16i"));
+    EXPECT_FALSE(rig.view.IsVisible("Button2"));
+    EXPECT_EQ(rig.user.asked, 0);
+    EXPECT_FALSE(std::ifstream(rig.settings.LogEdit).good());
+  }
+}
+
+}  // namespace
+}  // namespace vantric::testing
