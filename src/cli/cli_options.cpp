@@ -1,0 +1,137 @@
+#include "cli/cli_options.h"
+
+#include <map>
+#include <sstream>
+
+namespace vantric {
+namespace {
+
+using Flag = bool TestSettings::*;
+
+const std::map<std::string, Flag>& TestNames() {
+  static const std::map<std::string, Flag> names = {
+      {"read16", &TestSettings::read16},     {"read2", &TestSettings::read2},
+      {"seekfull", &TestSettings::seekfull}, {"seekrand", &TestSettings::seekrand},
+      {"cpu2x", &TestSettings::cpu2x},       {"cpu4x", &TestSettings::cpu4x},
+      {"cpu6x", &TestSettings::cpu6x},       {"cpu8x", &TestSettings::cpu8x},
+      {"cpu12x", &TestSettings::cpu12x},     {"burst2k", &TestSettings::burst2k},
+      {"burst8k", &TestSettings::burst8k},   {"burst16k", &TestSettings::burst16k},
+  };
+  return names;
+}
+
+// The selection replaces the dialog's defaults; the user CPU test is chosen by its rate alone.
+std::optional<std::string> SelectTests(const std::string& list, TestSettings* settings) {
+  for (const auto& [name, flag] : TestNames()) settings->*flag = false;
+  std::stringstream items(list);
+  std::string item;
+  bool any = false;
+  while (std::getline(items, item, ',')) {
+    any = true;
+    if (item == "all") {
+      for (const auto& [name, flag] : TestNames()) settings->*flag = true;
+      continue;
+    }
+    const auto found = TestNames().find(item);
+    if (found == TestNames().end()) return "unknown test in --tests: \"" + item + "\"";
+    settings->*(found->second) = true;
+  }
+  if (!any) return "--tests needs at least one test name";
+  return std::nullopt;
+}
+
+}  // namespace
+
+const char* const kCliUsage =
+    "Usage: vantric-cli [NET] [options]\n"
+    "Runs the CD-ROM benchmark without a window and prints the report on stdout.\n"
+    "\n"
+    "  NET                  also look for the test disc on network drives (first argument)\n"
+    "  --drive DIR          treat DIR as the root of a CD-ROM drive (repeatable)\n"
+    "  --simulate PROFILE   a simulated drive on a virtual clock; \"--simulate list\" lists\n"
+    "                       the profiles\n"
+    "  --tests LIST         comma-separated: read16,read2,seekfull,seekrand,cpu2x,cpu4x,\n"
+    "                       cpu6x,cpu8x,cpu12x,burst2k,burst8k,burst16k, or \"all\";\n"
+    "                       default: every test but the user CPU test\n"
+    "  --user-rate KPS      also run the CPU test at KPS (an even number of KB/s)\n"
+    "  --passes N           number of passes, 1 to 99 (default 1)\n"
+    "  --log FILE           append the report to FILE\n"
+    "  --drive-info TEXT    CD-ROM drive make and model, for the log\n"
+    "  --controller-info TEXT  controller make, model and bus, for the log\n"
+    "  --computer-info TEXT computer make, CPU type and speed, for the log\n"
+    "  --json FILE          also write the results as JSON to FILE (\"-\" for stdout)\n"
+    "  --quiet              no progress display\n"
+    "  -h, --help           show this text\n"
+    "  --version            show the version\n"
+    "\n"
+    "Ctrl-C cancels the run.\n"
+    "\n"
+    "Exit codes:\n"
+    "  0    the run completed\n"
+    "  1    no test disc, more than one test disc, no performance counter, or the JSON\n"
+    "       file could not be written\n"
+    "  2    invalid options\n"
+    "  130  cancelled\n";
+
+std::optional<std::string> ParseCliOptions(const std::vector<std::string>& arguments,
+                                           CliOptions* options) {
+  *options = CliOptions();
+  size_t i = 0;
+  if (!arguments.empty() && arguments[0] == "NET") {
+    options->net = true;
+    i = 1;
+  }
+  for (; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (argument == "-h" || argument == "--help") {
+      options->help = true;
+      continue;
+    }
+    if (argument == "--version") {
+      options->version = true;
+      continue;
+    }
+    if (argument == "--quiet") {
+      options->quiet = true;
+      continue;
+    }
+    if (argument == "NET") return std::string("NET must be the first argument");
+    static const char* const kWithValue[] = {
+        "--drive", "--simulate",   "--tests",           "--user-rate",     "--passes",
+        "--log",   "--drive-info", "--controller-info", "--computer-info", "--json"};
+    bool takes_value = false;
+    for (const char* name : kWithValue) takes_value = takes_value || argument == name;
+    if (!takes_value) return "unknown argument: " + argument;
+    if (i + 1 == arguments.size()) return argument + " needs a value";
+    const std::string& value = arguments[++i];
+    TestSettings& s = options->settings;
+    if (argument == "--drive") {
+      options->drive_directories.push_back(value);
+    } else if (argument == "--simulate") {
+      options->simulate_profile = value;
+    } else if (argument == "--tests") {
+      if (auto error = SelectTests(value, &s)) return error;
+    } else if (argument == "--user-rate") {
+      s.cpuuser = true;
+      s.userval = value;
+    } else if (argument == "--passes") {
+      s.PassEdit = value;
+    } else if (argument == "--log") {
+      s.LogEdit = value;
+    } else if (argument == "--drive-info") {
+      options->drive_info = value;
+    } else if (argument == "--controller-info") {
+      options->controller_info = value;
+    } else if (argument == "--computer-info") {
+      options->computer_info = value;
+    } else {
+      options->json_path = value;
+    }
+  }
+  if (!options->simulate_profile.empty() && !options->drive_directories.empty()) {
+    return std::string("--simulate and --drive cannot be used together");
+  }
+  return std::nullopt;
+}
+
+}  // namespace vantric

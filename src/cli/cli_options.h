@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "run/test_settings.h"
+
+namespace vantric {
+
+// What the command line asks for.
+struct CliOptions {
+  bool net = false;  // NET: network drives join the search for the test disc
+  std::vector<std::string> drive_directories;
+  std::string simulate_profile;  // empty: real drives; "list": print the profiles
+  TestSettings settings;         // the configuration dialog's fields, before its checks
+  std::string drive_info, controller_info, computer_info;
+  std::string json_path;  // empty: no JSON; "-": stdout
+  bool quiet = false;
+  bool help = false;
+  bool version = false;
+};
+
+// Reads the arguments after the program name; the message when they cannot be used. The
+// settings are not checked here: that is the configuration checks' job.
+std::optional<std::string> ParseCliOptions(const std::vector<std::string>& arguments,
+                                           CliOptions* options);
+
+extern const char* const kCliUsage;
+
+}  // namespace vantric

@@ -1,0 +1,171 @@
+#include "cli/json_report.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+namespace vantric {
+namespace {
+
+std::string Number(double value) {
+  if (!std::isfinite(value)) return "null";
+  char text[64];
+  // The shortest text that reads back as the same double.
+  const auto result = std::to_chars(text, text + sizeof text, value);
+  return std::string(text, result.ptr);
+}
+
+std::string Measured(bool on, double value) { return on ? Number(value) : "null"; }
+
+std::string IsoLocalTime(const LocalTime& t) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%04u-%02u-%02uT%02u:%02u:%02u.%03u", t.year, t.month, t.day,
+                t.hour, t.minute, t.second, t.millisecond);
+  return text;
+}
+
+std::string Bool(bool value) { return value ? "true" : "false"; }
+
+// The length of the well-formed UTF-8 sequence at text[i], or 0 when the byte there starts none.
+size_t Utf8SequenceLength(const std::string& text, size_t i) {
+  const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
+  const unsigned char lead = byte(i);
+  size_t length = 0;
+  uint32_t min = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+    min = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    min = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    min = 0x10000;
+  } else {
+    return 0;
+  }
+  if (i + length > text.size()) return 0;
+  uint32_t code = lead & (0x7F >> length);
+  for (size_t k = 1; k < length; ++k) {
+    if ((byte(i + k) & 0xC0) != 0x80) return 0;
+    code = (code << 6) | (byte(i + k) & 0x3F);
+  }
+  if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+  return length;
+}
+
+}  // namespace
+
+std::string JsonString(const std::string& text) {
+  std::string out = "\"";
+  for (size_t i = 0; i < text.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x80) {
+      // JSON is UTF-8: a byte that is not part of a well-formed sequence (a file name in
+      // another encoding) becomes the replacement character.
+      const size_t length = Utf8SequenceLength(text, i);
+      if (length == 0) {
+        out += "\\ufffd";
+      } else {
+        out.append(text, i, length);
+        i += length - 1;
+      }
+      continue;
+    }
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\b':
+        out += "\\b";
+        break;
+      case '\f':
+        out += "\\f";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        if (c < 0x20 || c == 0x7F) {
+          char escape[8];
+          std::snprintf(escape, sizeof escape, "\\u%04x", c);
+          out += escape;
+        } else {
+          out += static_cast<char>(c);
+        }
+    }
+  }
+  return out + "\"";
+}
+
+std::string ResultsJson(const TestResults& r, const JsonRunSource& source) {
+  const TestFlags& f = r.flags;
+  const std::vector<std::pair<const char*, std::string>> members = {
+      {"PassCount", std::to_string(r.PassCount)},
+      {"StartTime", JsonString(IsoLocalTime(r.StartTime))},
+      {"EndTime", JsonString(IsoLocalTime(r.EndTime))},
+      {"ResultsValid", Bool(r.ResultsValid)},
+      {"Read16On", Bool(f.Read16On)},
+      {"Read2On", Bool(f.Read2On)},
+      {"FullStrokeOn", Bool(f.FullStrokeOn)},
+      {"RandomAccessOn", Bool(f.RandomAccessOn)},
+      {"OverheadOn", Bool(f.OverheadOn)},
+      {"Cpu2xOn", Bool(f.Cpu2xOn)},
+      {"Cpu4xOn", Bool(f.Cpu4xOn)},
+      {"Cpu6xOn", Bool(f.Cpu6xOn)},
+      {"Cpu8xOn", Bool(f.Cpu8xOn)},
+      {"Cpu12xOn", Bool(f.Cpu12xOn)},
+      {"CpuUserOn", Bool(f.CpuUserOn)},
+      {"CalibrationOn", Bool(f.CalibrationOn)},
+      {"Burst2kOn", Bool(f.Burst2kOn)},
+      {"Burst8kOn", Bool(f.Burst8kOn)},
+      {"Burst16kOn", Bool(f.Burst16kOn)},
+      {"Read16Inside", Measured(f.Read16On, r.Read16Inside)},
+      {"Read16Center", Measured(f.Read16On, r.Read16Center)},
+      {"Read16Outside", Measured(f.Read16On, r.Read16Outside)},
+      {"Read2Inside", Measured(f.Read2On, r.Read2Inside)},
+      {"Read2Center", Measured(f.Read2On, r.Read2Center)},
+      {"Read2Outside", Measured(f.Read2On, r.Read2Outside)},
+      {"FullStrokeTime", Measured(f.FullStrokeOn, r.FullStrokeTime)},
+      {"RandomAccessTime", Measured(f.RandomAccessOn, r.RandomAccessTime)},
+      {"CpuUsage2x", Measured(f.Cpu2xOn, r.CpuUsage2x)},
+      {"CpuUsage4x", Measured(f.Cpu4xOn, r.CpuUsage4x)},
+      {"CpuUsage6x", Measured(f.Cpu6xOn, r.CpuUsage6x)},
+      {"CpuUsage8x", Measured(f.Cpu8xOn, r.CpuUsage8x)},
+      {"CpuUsage12x", Measured(f.Cpu12xOn, r.CpuUsage12x)},
+      {"CpuUsageUser", Measured(f.CpuUserOn, r.CpuUsageUser)},
+      {"BurstRate2k", Measured(f.Burst2kOn, r.BurstRate2k)},
+      {"BurstRate8k", Measured(f.Burst8kOn, r.BurstRate8k)},
+      {"BurstRate16k", Measured(f.Burst16kOn, r.BurstRate16k)},
+      {"SeekOverhead", Measured(f.OverheadOn, r.SeekOverhead)},
+      {"CpuCalibration", Measured(f.CalibrationOn, r.CpuCalibration)},
+      // An index of 0 is one that was not computed.
+      {"MultimediaIndex", Measured(r.MultimediaIndex != 0, r.MultimediaIndex)},
+      {"ApplicationIndex", Measured(r.ApplicationIndex != 0, r.ApplicationIndex)},
+      {"DriveRatingText", JsonString(r.DriveRatingText)},
+      {"DriveTypeText", JsonString(r.DriveTypeText)},
+      {"TestFile", JsonString(source.test_file)},
+      {"ReadMode", JsonString(source.read_mode)},
+      {"SimulatedProfile",
+       source.simulated_profile ? JsonString(*source.simulated_profile) : "null"},
+  };
+  std::string out = "{\n";
+  for (size_t i = 0; i < members.size(); ++i) {
+    out += "  \"" + std::string(members[i].first) + "\": " + members[i].second;
+    out += i + 1 < members.size() ? ",\n" : "\n";
+  }
+  return out + "}\n";
+}
+
+}  // namespace vantric
