@@ -1,35 +1,23 @@
 // Counts every operator new of the process, so it lives in a binary of its own.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <memory>
 #include <new>
 #include <vector>
 
+#include "counting_new.h"
 #include "platform/disc_file_opener.h"
 #include "temp_dir.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace vantric {
 namespace {
 
 TEST(DiscFileRead, AllocatesNothingInAnyMode) {
   {
-    const long before = allocations.load();
+    const long before = testing::AllocationCount();
     auto probe = std::make_unique<std::vector<int>>(100);
-    EXPECT_GT(allocations.load() - before, 0) << "the counter must see allocations";
+    EXPECT_GT(testing::AllocationCount() - before, 0) << "the counter must see allocations";
   }
   testing::TempDir dir;
   testing::WriteFile(dir / "VANTRIC.DAT", testing::PatternBytes(64 * 2048));
@@ -39,7 +27,7 @@ TEST(DiscFileRead, AllocatesNothingInAnyMode) {
                                             OpenUncached(dir / "VANTRIC.DAT", "")};
   for (const auto& file : files) {
     if (file == nullptr) continue;
-    const long before = allocations.load();
+    const long before = testing::AllocationCount();
     bool all_read = true;
     for (int i = 0; i < 50; ++i) {
       all_read &= file->Seek(static_cast<int64_t>(i % 40) * 2048);
@@ -50,7 +38,7 @@ TEST(DiscFileRead, AllocatesNothingInAnyMode) {
     file->Read(buffer, 2048);
     file->Seek(1 << 30);
     file->Read(buffer, 2048);
-    EXPECT_EQ(allocations.load() - before, 0) << ReadModeName(file->Mode());
+    EXPECT_EQ(testing::AllocationCount() - before, 0) << ReadModeName(file->Mode());
     EXPECT_TRUE(all_read) << ReadModeName(file->Mode());
   }
   EXPECT_NE(files[1], nullptr);
