@@ -1,5 +1,8 @@
 #include "cli/cli_app.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -56,6 +59,17 @@ void DescribeTestFile(Engine& engine, Machine& machine, std::ostream& err) {
   }
 }
 
+// Whether the JSON file can be written, checked before a run that may take minutes.
+bool JsonPathUsable(const std::string& path) {
+  if (path == "-") return true;
+  struct stat info;
+  if (::stat(path.c_str(), &info) == 0)
+    return !S_ISDIR(info.st_mode) && ::access(path.c_str(), W_OK) == 0;
+  std::string detail;
+  return FileSystemLogNameProbe().ProbeCreate(path, &detail) ==
+         LogNameProbe::Outcome::kCreatedAndRemoved;
+}
+
 bool WriteJson(const std::string& path, const std::string& json, std::ostream& out) {
   if (path == "-") {
     out << json << std::flush;
@@ -88,6 +102,10 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
   // The configuration dialog's checks, with its messages.
   if (auto message = CheckSettings(options.settings)) {
     err << *message << "\n";
+    return kExitInvalidOptions;
+  }
+  if (!options.json_path.empty() && !JsonPathUsable(options.json_path)) {
+    err << "Invalid JSON filename.\n";
     return kExitInvalidOptions;
   }
 

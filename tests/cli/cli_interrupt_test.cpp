@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+#include "cli_test_files.h"
+#include "subprocess.h"
+
+namespace vantric::testing {
+namespace {
+
+using std::chrono::milliseconds;
+
+// A real drive run on a small real file: the warm-up alone rests eight seconds, so Ctrl-C
+// after one second lands inside it.
+TEST(CliInterruptTest, CtrlCDuringTheWarmUpCancelsWithNothingWritten) {
+  ScratchDir dir("cli-sigint");
+  const fs::path root = dir.MakeDiscRoot("disc", 4 << 20);
+  const fs::path log = dir.path() / "never.log";
+  const auto start = std::chrono::steady_clock::now();
+  const ProcessResult result =
+      RunProcess(VANTRIC_CLI_PATH, {"--drive", root.string(), "--log", log.string()},
+                 milliseconds(1000), [](pid_t pid) { ::kill(pid, SIGINT); });
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+
+  EXPECT_EQ(result.exit_code, 130);
+  EXPECT_EQ(result.out, "");
+  EXPECT_NE(result.err.find("Test aborted by user.\n"), std::string::npos);
+  EXPECT_NE(result.err.find("Warning: the test file holds 4194304 bytes"), std::string::npos);
+  EXPECT_FALSE(fs::exists(log));
+  // Cancelled at the end of the warm-up step under way, not after the whole warm-up.
+  EXPECT_LT(elapsed, milliseconds(4000));
+}
+
+TEST(CliInterruptTest, ARealDriveRunCompletes) {
+  ScratchDir dir("cli-real");
+  const fs::path root = dir.MakeDiscRoot("disc", 8 << 20);
+  const ProcessResult result =
+      RunProcess(VANTRIC_CLI_PATH, {"--drive", root.string(), "--tests", "read16,burst2k"});
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_NE(result.err.find("Test file: " + (root / "DATA" / "VANTRIC.DAT").string()),
+            std::string::npos);
+  EXPECT_NE(result.out.find("\n     16k inside: "), std::string::npos);
+  EXPECT_NE(result.out.find("\n     Drive rating: "), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vantric::testing

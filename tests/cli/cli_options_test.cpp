@@ -1,0 +1,83 @@
+#include "cli/cli_options.h"
+
+#include <gtest/gtest.h>
+
+namespace vantric {
+namespace {
+
+std::optional<std::string> Parse(std::vector<std::string> arguments, CliOptions* options) {
+  return ParseCliOptions(arguments, options);
+}
+
+TEST(CliOptionsTest, DefaultsAreTheDialogsDefaults) {
+  CliOptions o;
+  ASSERT_EQ(Parse({}, &o), std::nullopt);
+  const TestSettings defaults;
+  EXPECT_TRUE(o.settings.read16 && o.settings.cpu12x && o.settings.burst16k);
+  EXPECT_FALSE(o.settings.cpuuser);
+  EXPECT_EQ(o.settings.PassEdit, "1");
+  EXPECT_EQ(o.settings.LogEdit, "");
+  EXPECT_FALSE(o.net);
+}
+
+TEST(CliOptionsTest, EveryOption) {
+  CliOptions o;
+  ASSERT_EQ(Parse({"NET",
+                   "--drive",
+                   "/a",
+                   "--drive",
+                   "/b",
+                   "--tests",
+                   "read16,burst8k",
+                   "--user-rate",
+                   " 1500 ",
+                   "--passes",
+                   "3",
+                   "--log",
+                   " x.log",
+                   "--drive-info",
+                   "D",
+                   "--controller-info",
+                   "C",
+                   "--computer-info",
+                   "P",
+                   "--json",
+                   "-",
+                   "--quiet"},
+                  &o),
+            std::nullopt);
+  EXPECT_TRUE(o.net);
+  EXPECT_EQ(o.drive_directories, (std::vector<std::string>{"/a", "/b"}));
+  const TestSettings& s = o.settings;
+  EXPECT_TRUE(s.read16 && s.burst8k && s.cpuuser);
+  EXPECT_FALSE(s.read2 || s.seekfull || s.seekrand || s.cpu2x || s.cpu12x || s.burst2k ||
+               s.burst16k);
+  EXPECT_EQ(s.userval, " 1500 ");  // as typed: the log shows it so
+  EXPECT_EQ(s.PassEdit, "3");
+  EXPECT_EQ(s.LogEdit, " x.log");  // trimmed by the checks, not here
+  EXPECT_EQ(o.drive_info + o.controller_info + o.computer_info, "DCP");
+  EXPECT_EQ(o.json_path, "-");
+  EXPECT_TRUE(o.quiet);
+}
+
+TEST(CliOptionsTest, AllSelectsEveryTestButTheUserRate) {
+  CliOptions o;
+  ASSERT_EQ(Parse({"--tests", "all"}, &o), std::nullopt);
+  EXPECT_TRUE(o.settings.read2 && o.settings.seekrand && o.settings.cpu8x);
+  EXPECT_FALSE(o.settings.cpuuser);
+}
+
+TEST(CliOptionsTest, Mistakes) {
+  CliOptions o;
+  EXPECT_EQ(Parse({"--tests", "read16,read4"}, &o), "unknown test in --tests: \"read4\"");
+  EXPECT_EQ(Parse({"--tests", ""}, &o), "--tests needs at least one test name");
+  EXPECT_EQ(Parse({"--passes"}, &o), "--passes needs a value");
+  EXPECT_EQ(Parse({"--frobnicate"}, &o), "unknown argument: --frobnicate");
+  EXPECT_EQ(Parse({"--quiet", "NET"}, &o), "NET must be the first argument");
+  EXPECT_EQ(Parse({"net"}, &o), "unknown argument: net");
+  EXPECT_EQ(Parse({"--simulate", "8x-clv", "--drive", "/x"}, &o),
+            "--simulate and --drive cannot be used together");
+}
+
+}  // namespace
+}  // namespace vantric

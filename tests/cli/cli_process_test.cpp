@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "cli_test_files.h"
+#include "json_reader.h"
+#include "subprocess.h"
+
+namespace vantric::testing {
+namespace {
+
+ProcessResult Cli(const std::vector<std::string>& arguments) {
+  return RunProcess(VANTRIC_CLI_PATH, arguments);
+}
+
+TEST(CliProcessTest, HelpAndVersion) {
+  const ProcessResult help = Cli({"--help"});
+  EXPECT_EQ(help.exit_code, 0);
+  EXPECT_NE(help.out.find("Usage: vantric-cli [NET] [options]"), std::string::npos);
+  EXPECT_NE(help.out.find("130  cancelled"), std::string::npos);
+  const ProcessResult version = Cli({"--version"});
+  EXPECT_EQ(version.exit_code, 0);
+  EXPECT_EQ(version.out, "vantric-cli 1.65\n");
+  const ProcessResult list = Cli({"--simulate", "list"});
+  EXPECT_EQ(list.exit_code, 0);
+  EXPECT_NE(list.out.find("8x-clv"), std::string::npos);
+}
+
+TEST(CliProcessTest, InvalidOptionsGetTheDialogsMessagesAndExitTwo) {
+  ScratchDir dir("cli-invalid");
+  const std::string missing_folder_log = (dir.path() / "no" / "such.log").string();
+  const struct {
+    std::vector<std::string> arguments;
+    std::string message;
+  } cases[] = {
+      {{"--passes", "0"}, "Invalid number of test passes.\n"},
+      {{"--passes", "-3"}, "Invalid number of test passes.\n"},
+      {{"--passes", "100"}, "Invalid number of test passes.\n"},
+      // The pass count is checked first, as in the dialog.
+      {{"--user-rate", "301", "--passes", "x"}, "Invalid number of test passes.\n"},
+      {{"--user-rate", "301"}, "Invalid speed for user selected CPU test.\n"},
+      {{"--user-rate", "-300"}, "Invalid speed for user selected CPU test.\n"},
+      {{"--log", missing_folder_log}, "Invalid log filename.\n"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> arguments = c.arguments;
+    arguments.insert(arguments.end(), {"--simulate", "8x-clv"});
+    const ProcessResult result = Cli(arguments);
+    EXPECT_EQ(result.exit_code, 2) << c.message;
+    EXPECT_EQ(result.err, c.message);
+    EXPECT_EQ(result.out, "");
+  }
+  for (const std::vector<std::string>& arguments : {std::vector<std::string>{"--bogus"},
+                                                    {"--simulate", "99x-zip"},
+                                                    {"--tests", "read3"},
+                                                    {"--passes"}}) {
+    const ProcessResult result = Cli(arguments);
+    EXPECT_EQ(result.exit_code, 2) << arguments[0];
+    EXPECT_NE(result.err.find("vantric-cli: "), std::string::npos);
+  }
+}
+
+TEST(CliProcessTest, NoDiscOrSeveralDiscsExitOne) {
+  ScratchDir dir("cli-discs");
+  fs::create_directories(dir.path() / "empty");
+  const ProcessResult none = Cli({"--drive", (dir.path() / "empty").string()});
+  EXPECT_EQ(none.exit_code, 1);
+  EXPECT_EQ(none.err, "Insert Vantric disc in drive before running test.\n");
+
+  const fs::path one = dir.MakeDiscRoot("one", 1 << 20);
+  const fs::path two = dir.MakeDiscRoot("two", 1 << 20);
+  const ProcessResult several = Cli({"--drive", one.string(), "--drive", two.string()});
+  EXPECT_EQ(several.exit_code, 1);
+  EXPECT_EQ(several.err, "Please insert only ONE Vantric disc in CD-ROM drive(s) for test.\n");
+}
+
+TEST(CliProcessTest, SimulatedRunPrintsTheReportLogsItAndWritesJson) {
+  ScratchDir dir("cli-run");
+  const fs::path log = dir.path() / "run.log";
+  const fs::path json_path = dir.path() / "run.json";
+  const ProcessResult result =
+      Cli({"--simulate", "8x-clv", "--passes", "2", "--user-rate", "1000", "--log", log.string(),
+           "--json", json_path.string(), "--drive-info", "Drive \"A\"", "--computer-info", "PC"});
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_NE(result.err.find("Test file: D:\\DATA\\VANTRIC.DAT (simulated reads)"),
+            std::string::npos);
+  // Not a terminal: no progress line.
+  EXPECT_EQ(result.err.find('\r'), std::string::npos);
+
+  // The same report in both places, with their own line ends.
+  std::string crlf;
+  for (char c : result.out) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  EXPECT_EQ(FileText(log), crlf);
+  EXPECT_EQ(result.out.substr(0, 52), "\nVantric 1.65 for Windows 95 - 2 Pass Test Results\n\n");
+  EXPECT_NE(result.out.find("\n     Drive \"A\"\n     \n     PC\n"), std::string::npos);
+  EXPECT_NE(result.out.find("\n     User 1000kps: "), std::string::npos);
+  EXPECT_NE(result.out.find("\n     12x 1800kps: Disabled\n"), std::string::npos);
+  EXPECT_NE(result.out.find("\n     Drive type: CLV\n"), std::string::npos);
+
+  const JsonObject json = ParseFlatJson(FileText(json_path));
+  EXPECT_EQ(std::get<double>(json.at("PassCount")), 2);
+  EXPECT_EQ(std::get<bool>(json.at("ResultsValid")), true);
+  EXPECT_EQ(std::get<std::string>(json.at("ReadMode")), "simulated");
+  EXPECT_EQ(std::get<std::string>(json.at("SimulatedProfile")), "8x-clv");
+  EXPECT_EQ(std::get<bool>(json.at("Cpu12xOn")), false);
+  EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(json.at("CpuUsage12x")));
+  EXPECT_NEAR(std::get<double>(json.at("Read16Outside")), 1200, 60);
+  EXPECT_EQ(std::get<std::string>(json.at("DriveTypeText")), "Drive type: CLV");
+  EXPECT_EQ(std::get<std::string>(json.at("TestFile")), "D:\\DATA\\VANTRIC.DAT");
+}
+
+TEST(CliProcessTest, JsonOnStdoutReplacesTheReport) {
+  const ProcessResult result = Cli({"--simulate", "24x-cav", "--tests", "read16", "--json", "-"});
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+  const JsonObject json = ParseFlatJson(result.out);
+  EXPECT_EQ(std::get<std::string>(json.at("DriveTypeText")), "Drive type: CAV");
+  EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(json.at("Read2Inside")));
+  EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(json.at("MultimediaIndex")));
+}
+
+TEST(CliProcessTest, AnUnwritableJsonFileIsRefusedBeforeTheRun) {
+  ScratchDir dir("cli-json");
+  for (const fs::path& bad :
+       {fs::path("/proc/vantric.json"), dir.path(), dir.path() / "no" / "x"}) {
+    const ProcessResult result = Cli({"--simulate", "8x-clv", "--json", bad.string()});
+    EXPECT_EQ(result.exit_code, 2) << bad;
+    EXPECT_EQ(result.err, "Invalid JSON filename.\n");
+    EXPECT_EQ(result.out, "");
+  }
+  EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+}  // namespace
+}  // namespace vantric::testing

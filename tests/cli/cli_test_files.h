@@ -1,0 +1,46 @@
+#pragma once
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace vantric::testing {
+
+namespace fs = std::filesystem;
+
+inline std::string FileText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A fresh directory for one test, removed afterwards.
+class ScratchDir {
+ public:
+  explicit ScratchDir(const std::string& name)
+      : path_(fs::path(::testing::TempDir()) / (name + "-" + std::to_string(::getpid()))) {
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~ScratchDir() { fs::remove_all(path_); }
+  const fs::path& path() const { return path_; }
+
+  // A directory that looks like the root of a test disc, its test file `bytes` long.
+  fs::path MakeDiscRoot(const std::string& name, size_t bytes) const {
+    const fs::path root = path_ / name;
+    fs::create_directories(root / "DATA");
+    std::ofstream file(root / "DATA" / "VANTRIC.DAT", std::ios::binary);
+    const std::string block(1 << 16, '\x5a');
+    for (size_t done = 0; done < bytes; done += block.size()) {
+      file.write(block.data(), static_cast<std::streamsize>(std::min(block.size(), bytes - done)));
+    }
+    return root;
+  }
+
+ private:
+  fs::path path_;
+};
+
+}  // namespace vantric::testing

@@ -1,0 +1,57 @@
+#include "cli/json_report.h"
+
+#include <gtest/gtest.h>
+
+#include "json_reader.h"
+
+namespace vantric::testing {
+namespace {
+
+TEST(JsonReportTest, StringsAreEscaped) {
+  EXPECT_EQ(JsonString("a\"b\\c\n\t\x01"), "\"a\\\"b\\\\c\\n\\t\\u0001\"");
+  EXPECT_EQ(JsonString("caf\xc3\xa9"), "\"caf\xc3\xa9\"");             // UTF-8 stays
+  EXPECT_EQ(JsonString("caf\xe9"), "\"caf\\ufffd\"");                  // a Latin-1 byte does not
+  EXPECT_EQ(JsonString("\xed\xa0\x80"), "\"\\ufffd\\ufffd\\ufffd\"");  // no surrogates
+  EXPECT_EQ(
+      std::get<std::string>(ParseFlatJson("{\"k\": " + JsonString("x\"\\\r\n\x1f") + "}")["k"]),
+      "x\"\\\r\n\x1f");
+}
+
+TEST(JsonReportTest, TestsNotRunAreNull) {
+  TestResults r;
+  r.PassCount = 2;
+  r.ResultsValid = true;
+  r.flags.Read16On = true;
+  r.flags.OverheadOn = true;
+  r.Read16Inside = 1234.5;
+  r.Read2Inside = 99;  // flag off: must not show
+  r.SeekOverhead = 0.25;
+  r.MultimediaIndex = 0;
+  r.ApplicationIndex = 26.3;
+  r.DriveRatingText = "Drive rating: 8.2X";
+  r.DriveTypeText = "Drive type: CLV";
+  r.StartTime = {
+      .year = 2024, .month = 3, .day = 9, .hour = 7, .minute = 5, .second = 4, .millisecond = 12};
+  const JsonObject json =
+      ParseFlatJson(ResultsJson(r, {"/media/cd/data/vantric.dat", "device", std::nullopt}));
+  EXPECT_EQ(std::get<double>(json.at("PassCount")), 2);
+  EXPECT_EQ(std::get<bool>(json.at("ResultsValid")), true);
+  EXPECT_EQ(std::get<std::string>(json.at("StartTime")), "2024-03-09T07:05:04.012");
+  EXPECT_EQ(std::get<double>(json.at("Read16Inside")), 1234.5);
+  EXPECT_EQ(std::get<bool>(json.at("Read2On")), false);
+  EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(json.at("Read2Inside")));
+  EXPECT_EQ(std::get<double>(json.at("SeekOverhead")), 0.25);
+  EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(json.at("CpuCalibration")));
+  EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(json.at("MultimediaIndex")));
+  EXPECT_EQ(std::get<double>(json.at("ApplicationIndex")), 26.3);
+  EXPECT_EQ(std::get<std::string>(json.at("DriveRatingText")), "Drive rating: 8.2X");
+  EXPECT_EQ(std::get<std::string>(json.at("ReadMode")), "device");
+  EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(json.at("SimulatedProfile")));
+  for (const char* key : {"EndTime", "Burst16kOn", "CpuUsageUser", "BurstRate16k", "TestFile",
+                          "DriveTypeText", "FullStrokeTime", "RandomAccessTime"}) {
+    EXPECT_TRUE(json.count(key)) << key;
+  }
+}
+
+}  // namespace
+}  // namespace vantric::testing
