@@ -1,7 +1,13 @@
 #include "print_test_support.h"
 
+#include <unistd.h>
+
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 namespace vantric::testing {
@@ -35,7 +41,7 @@ std::string CommandOutput(const std::string& command, bool* ok) {
 std::string Squeezed(const std::string& text) {
   std::string squeezed;
   for (char c : text) {
-    const bool blank = c == ' ' || c == '\t' || c == '\f' || c == '\r';
+    const bool blank = c == ' ' || c == '\t' || c == '\f' || c == '\r' || c == '\n';
     if (blank) {
       if (!squeezed.empty() && squeezed.back() != ' ') squeezed += ' ';
     } else {
@@ -48,15 +54,78 @@ std::string Squeezed(const std::string& text) {
 
 std::vector<std::string> PdfTextLines(const std::string& pdf_path) {
   bool ok = false;
-  const std::string text = CommandOutput("pdftotext -layout '" + pdf_path + "' -", &ok);
+  const std::string text = CommandOutput("pdftotext -layout '" + pdf_path + "' - 2>/dev/null", &ok);
+  return ok ? TextLines(text) : std::vector<std::string>{};
+}
+
+GrayPage RenderFirstPage(const std::string& pdf_path, int dots_per_inch) {
+  GrayPage page;
+  static int renderings = 0;
+  const std::string base =
+      (std::filesystem::temp_directory_path() /
+       ("vantric-page-" + std::to_string(::getpid()) + "-" + std::to_string(++renderings)))
+          .string();
+  bool ok = false;
+  CommandOutput("pdftoppm -gray -singlefile -r " + std::to_string(dots_per_inch) + " '" + pdf_path +
+                    "' '" + base + "'",
+                &ok);
+  const std::string pgm = base + ".pgm";
+  std::ifstream file(pgm, std::ios::binary);
+  std::string magic;
+  int max_value = 0;
+  if (ok && file >> magic >> page.width >> page.height >> max_value && magic == "P5" &&
+      max_value == 255 && page.width > 0 && page.height > 0) {
+    file.get();  // the single blank after the header
+    page.pixels.resize(static_cast<size_t>(page.width) * page.height);
+    file.read(reinterpret_cast<char*>(page.pixels.data()),
+              static_cast<std::streamsize>(page.pixels.size()));
+    if (!file) page = GrayPage{};
+  } else {
+    page = GrayPage{};
+  }
+  std::error_code ignored;
+  std::filesystem::remove(pgm, ignored);
+  return page;
+}
+
+long DifferingPixels(const GrayPage& a, const GrayPage& b) {
+  if (a.width != b.width || a.height != b.height) {
+    return std::max(static_cast<long>(a.pixels.size()), static_cast<long>(b.pixels.size()));
+  }
+  long differing = 0;
+  for (size_t i = 0; i < a.pixels.size(); ++i) {
+    if (std::abs(a.pixels[i] - b.pixels[i]) > 64) ++differing;
+  }
+  return differing;
+}
+
+std::vector<std::string> TextLines(const std::string& text) {
   std::vector<std::string> lines;
-  if (!ok) return lines;
   std::istringstream stream(text);
   for (std::string line; std::getline(stream, line);) {
     std::string squeezed = Squeezed(line);
     if (!squeezed.empty()) lines.push_back(std::move(squeezed));
   }
   return lines;
+}
+
+std::vector<std::string> OcrTextLines(const std::string& pdf_path) {
+  static int readings = 0;
+  const std::string base =
+      (std::filesystem::temp_directory_path() /
+       ("vantric-ocr-" + std::to_string(::getpid()) + "-" + std::to_string(++readings)))
+          .string();
+  bool ok = false;
+  CommandOutput(
+      "pdftoppm -r 300 -gray -png -singlefile '" + pdf_path + "' '" + base + "' 2>/dev/null", &ok);
+  std::vector<std::string> lines;
+  if (ok) {
+    // One uniform block of text: the page's two columns are read line by line.
+    lines = TextLines(CommandOutput("tesseract '" + base + ".png' - --psm 6 2>/dev/null", &ok));
+  }
+  std::error_code ignored;
+  std::filesystem::remove(base + ".png", ignored);
+  return ok ? lines : std::vector<std::string>{};
 }
 
 std::vector<std::string> ExpectedPageLines(const ReportContent& content) {

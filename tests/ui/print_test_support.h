@@ -24,6 +24,25 @@ std::string Squeezed(const std::string& text);
 // The text of a PDF file as pdftotext lays it out: its lines that hold text, squeezed.
 std::vector<std::string> PdfTextLines(const std::string& pdf_path);
 
+// A page rendered in grey levels (0 black .. 255 white), one byte per pixel.
+struct GrayPage {
+  int width = 0;
+  int height = 0;
+  std::vector<unsigned char> pixels;
+};
+// The first page of a PDF file at the given resolution; an empty page when it cannot be read.
+GrayPage RenderFirstPage(const std::string& pdf_path, int dots_per_inch);
+// How many pixels differ by more than a quarter of the grey range; pages of different sizes
+// differ everywhere.
+long DifferingPixels(const GrayPage& a, const GrayPage& b);
+
+// The lines of a text that hold anything, squeezed.
+std::vector<std::string> TextLines(const std::string& text);
+
+// The text of a PDF file's first page as character recognition (tesseract) reads it from a
+// 300 dots per inch image, for files whose fonts keep no usable text: its lines, squeezed.
+std::vector<std::string> OcrTextLines(const std::string& pdf_path);
+
 // The lines that hold text on a page of this content, label and value joined and squeezed:
 // what PdfTextLines should read back.
 std::vector<std::string> ExpectedPageLines(const ReportContent& content);
