@@ -3,43 +3,33 @@
 #include "print_spooler.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdlib>
+#include <QLineEdit>
 #include <iostream>
+#include <memory>
 
-#include "engine/engine.h"
-#include "fakes.h"
+#include "desktop_rig.h"
 #include "print_test_support.h"
-#include "sim/simulation.h"
-#include "ui/print/print_report.h"
 
 namespace vantric {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::PdfTextLines;
+using testing::DesktopRig;
 
 constexpr int kJobSeconds = 90;
 
-// One pass of the read, seek and burst tests on a simulated 8X drive; the CPU tests stay off.
-TestResults SimulatedRun() {
-  std::string error;
-  auto simulation = MakeSimulation("8x-clv", &error);
-  EXPECT_NE(simulation, nullptr) << error;
-  testing::FakeRegistry registry;
-  testing::FakeSystem system;
-  testing::ScriptedPump pump;
-  Engine engine(Platform{simulation->clock(), simulation->drives(), registry, system, pump});
-  engine.CounterFrequency = simulation->clock().Frequency();
+// What a completed one-pass run with a log file leaves behind, measured by the read, seek and
+// burst tests on the simulated drive; the CPU tests stay off.
+void SimulatedRun(DesktopRig& rig) {
+  Engine& engine = rig.desktop->engine();
+  TestResults& r = rig.results();
+  engine.CounterFrequency = rig.simulation->clock().Frequency();
   engine.CounterTicksPerMs = static_cast<double>(engine.CounterFrequency) * 0.001;
-  engine.ScanDrives();
-  EXPECT_EQ(engine.FindTestDisc(), DiscOpened);
-
-  TestResults r;
+  ASSERT_EQ(engine.FindTestDisc(), DiscOpened);
   engine.UseBaselines(r);
   r.PassCount = 1;
-  r.StartTime = system.GetLocalTime();
+  r.StartTime = rig.system.GetLocalTime();
   r.flags.Read16On = r.flags.Read2On = true;
   r.flags.OverheadOn = r.flags.FullStrokeOn = r.flags.RandomAccessOn = true;
   r.flags.Burst2kOn = r.flags.Burst8kOn = r.flags.Burst16kOn = true;
@@ -55,15 +45,21 @@ TestResults SimulatedRun() {
   r.BurstRate2k = engine.RunBurstTest(1);
   r.BurstRate8k = engine.RunBurstTest(4);
   r.BurstRate16k = engine.RunBurstTest(8);
+  rig.system.now.minute += 2;
+  r.EndTime = rig.system.GetLocalTime();
   r.DriveRatingText = "Drive rating: 8.0X";
   r.DriveTypeText = "Drive type: CLV";
-  return r;
+  r.ResultsValid = true;
+  rig.Form4().Edit1_->setText("Mitsumi FX800");
+  rig.Form4().Edit2_->setText("ATAPI, PCI");
+  rig.Form4().Edit3_->setText("P166");
+  r.UserInfoGiven = true;
 }
 
 class PrintOnTheSpooler : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::EnsureGuiApplication();
+    rig_ = std::make_unique<DesktopRig>("8x-clv");
     std::string reason = spooler_.Unavailable();
     bool ok = false;
     testing::CommandOutput("command -v tesseract", &ok);
@@ -71,6 +67,7 @@ class PrintOnTheSpooler : public ::testing::Test {
     if (!reason.empty()) GTEST_SKIP() << "Skipped: " << reason;
   }
 
+  std::unique_ptr<DesktopRig> rig_;
   testing::PdfSpooler spooler_;
 };
 
@@ -78,12 +75,22 @@ class PrintOnTheSpooler : public ::testing::Test {
 // text but not its characters (pdftotext reads symbols), so the pages are read back by
 // character recognition.
 TEST_F(PrintOnTheSpooler, TwoPressesGiveTwoIdenticalOnePageJobsOfTheReport) {
-  const TestResults results = SimulatedRun();
-  const ReportContent content{
-      results, "2:09:30 PM", "2:11:02 PM", "Mitsumi FX800", "ATAPI, PCI", "P166", "", 0, 0};
+  SimulatedRun(*rig_);
+  const TestResults& results = rig_->results();
+  const ReportContent content{results,
+                              rig_->system.FormatTime(results.StartTime),
+                              rig_->system.FormatTime(results.EndTime),
+                              "Mitsumi FX800",
+                              "ATAPI, PCI",
+                              "P166",
+                              "",
+                              0,
+                              0};
   const auto before = spooler_.Existing();
-  ASSERT_EQ(PrintReport(content, testing::WindowReportFonts()), std::nullopt);
-  ASSERT_EQ(PrintReport(content, testing::WindowReportFonts()), std::nullopt);
+  testing::MessageRecorder messages;
+  rig_->Form3().Button2->click();
+  rig_->Form3().Button2->click();
+  EXPECT_TRUE(messages.texts.empty()) << messages.texts.front().toStdString();
 
   const std::vector<fs::path> jobs = spooler_.AwaitNew(before, 2, kJobSeconds);
   ASSERT_EQ(jobs.size(), 2u) << "the spooler wrote no PDF into " << spooler_.folder() << " within "

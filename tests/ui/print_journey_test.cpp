@@ -1,0 +1,158 @@
+// Pressing Print on the results window: when the user information dialog is asked for, what
+// reaches the printer, and what the user is told when nothing could be printed.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+
+#include "desktop_rig.h"
+#include "ui/print/print_report.h"
+
+namespace vantric {
+namespace {
+
+using testing::DesktopRig;
+using testing::WhenShown;
+
+// Stands in for the default printer: keeps each job's lines.
+class RecordingPrinter {
+ public:
+  RecordingPrinter() {
+    SetPrintHandler([this](const ReportContent& content, const ReportFonts& fonts) {
+      jobs.push_back(ReportLines(content));
+      job_fonts.push_back(fonts);
+      return answer;
+    });
+  }
+  ~RecordingPrinter() { SetPrintHandler(nullptr); }
+
+  std::vector<std::vector<ReportLine>> jobs;
+  std::vector<ReportFonts> job_fonts;
+  std::optional<QString> answer;
+};
+
+// Answers the user information dialog each time it is shown, with the given first text.
+class DialogAnswers {
+ public:
+  DialogAnswers(TForm4& dialog, std::vector<QString> first_texts)
+      : dialog_(dialog), texts_(std::move(first_texts)) {
+    Arm();
+  }
+  int shown = 0;
+
+ private:
+  void Arm() {
+    WhenShown(dialog_, [this] {
+      dialog_.Edit1_->setText(shown < static_cast<int>(texts_.size()) ? texts_[shown] : "");
+      ++shown;
+      Arm();
+      dialog_.Button1->click();
+    });
+  }
+  TForm4& dialog_;
+  std::vector<QString> texts_;
+};
+
+// The state a completed run leaves behind.
+void CompleteRun(DesktopRig& rig) {
+  TestResults& results = rig.results();
+  results.PassCount = 2;
+  results.flags.Read16On = true;
+  results.Read16Outside = 1234;
+  results.DriveRatingText = "Drive rating: 8.2X";
+  results.DriveTypeText = "Drive type: CLV";
+  results.ResultsValid = true;
+}
+
+std::string UserText(const std::vector<ReportLine>& job, int which) { return job[4 + which].text; }
+
+TEST(PrintButton, AfterALoggedRunPrintsTheLoggedTextsWithoutAsking) {
+  DesktopRig rig;
+  CompleteRun(rig);
+  rig.Form4().Edit1_->setText("Mitsumi FX800");
+  rig.Form4().Edit3_->setText("P166");
+  rig.results().UserInfoGiven = true;  // the log step asked and the first text is not blank
+  DialogAnswers answers(rig.Form4(), {});
+  RecordingPrinter printer;
+
+  rig.Form3().Button2->click();
+  rig.Form3().Button2->click();
+
+  EXPECT_EQ(answers.shown, 0);
+  ASSERT_EQ(printer.jobs.size(), 2u);
+  EXPECT_EQ(UserText(printer.jobs[0], 0), "Mitsumi FX800");
+  EXPECT_EQ(UserText(printer.jobs[0], 2), "P166");
+  EXPECT_EQ(printer.jobs[0][0].text, "Vantric 1.65 for Windows 95 - 2 Pass Test Results");
+  EXPECT_EQ(printer.jobs[0][8].value, "1234 kps");
+  // Each press prints the same report again.
+  ASSERT_EQ(printer.jobs[1].size(), printer.jobs[0].size());
+  for (size_t i = 0; i < printer.jobs[0].size(); ++i) {
+    EXPECT_EQ(printer.jobs[1][i].text, printer.jobs[0][i].text);
+    EXPECT_EQ(printer.jobs[1][i].value, printer.jobs[0][i].value);
+  }
+}
+
+TEST(PrintButton, AsksUntilTheFirstTextIsNotBlank) {
+  DesktopRig rig;
+  CompleteRun(rig);  // without a log file name: nobody asked yet
+  DialogAnswers answers(rig.Form4(), {"   ", "Drive X"});
+  RecordingPrinter printer;
+
+  rig.Form3().Button2->click();
+  EXPECT_EQ(answers.shown, 1);
+  EXPECT_FALSE(rig.results().UserInfoGiven);  // spaces only count as blank
+  rig.Form3().Button2->click();
+  EXPECT_EQ(answers.shown, 2);
+  EXPECT_TRUE(rig.results().UserInfoGiven);
+  rig.Form3().Button2->click();
+  EXPECT_EQ(answers.shown, 2);
+
+  ASSERT_EQ(printer.jobs.size(), 3u);
+  EXPECT_EQ(UserText(printer.jobs[0], 0), "   ");  // printed as typed
+  EXPECT_EQ(UserText(printer.jobs[1], 0), "Drive X");
+  EXPECT_EQ(UserText(printer.jobs[2], 0), "Drive X");
+}
+
+TEST(PrintButton, TakesTheFontsFromTheHiddenFontLabelsAndTheRateAsTyped) {
+  DesktopRig rig;
+  CompleteRun(rig);
+  rig.results().UserInfoGiven = true;
+  rig.Form2().userval->setText("1500");
+  RecordingPrinter printer;
+
+  rig.Form3().Button2->click();
+
+  ASSERT_EQ(printer.jobs.size(), 1u);
+  const ReportFonts& fonts = printer.job_fonts[0];
+  EXPECT_EQ(fonts.title.family, "Arial");
+  EXPECT_EQ(fonts.title.point_size, 16);
+  EXPECT_TRUE(fonts.title.italic);
+  EXPECT_EQ(fonts.heading.point_size, 14);
+  EXPECT_FALSE(fonts.heading.italic);
+  EXPECT_EQ(fonts.body.point_size, 12);
+  EXPECT_EQ(printer.jobs[0][24].text, "User 1500kps: ");
+  EXPECT_EQ(printer.jobs[0][24].value, "Disabled");
+}
+
+TEST(PrintButton, AJobThatCannotBePrintedIsReportedAndChangesNothing) {
+  DesktopRig rig;
+  CompleteRun(rig);
+  rig.results().UserInfoGiven = true;
+  rig.Form3().show();
+  const QString caption = rig.Form3().windowTitle();
+  testing::MessageRecorder messages;
+  RecordingPrinter printer;
+  printer.answer = "There is no default printer.";
+
+  rig.Form3().Button2->click();
+
+  ASSERT_EQ(messages.texts.size(), 1u);
+  EXPECT_EQ(messages.texts[0], "There is no default printer.");
+  EXPECT_EQ(messages.reporters[0], &rig.Form3());
+  EXPECT_TRUE(rig.Form3().isVisible());
+  EXPECT_EQ(rig.Form3().windowTitle(), caption);
+  EXPECT_TRUE(rig.results().ResultsValid);
+  rig.Form3().hide();
+}
+
+}  // namespace
+}  // namespace vantric
