@@ -1,5 +1,6 @@
 #include "ui/Unit2.h"
 
+#include "run/settings_checks.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
 #include "ui/standard_message.h"
@@ -145,7 +146,13 @@ TestSettings TForm2::Settings() const {
 }
 
 void TForm2::Button2Click() {
-  // wired to the shared settings checks below
+  TestSettings settings = Settings();
+  const std::optional<std::string> refusal = CheckSettings(settings);
+  LogEdit->setText(QString::fromStdString(settings.LogEdit));
+  if (refusal) {
+    ShowStandardMessage(this, QString::fromStdString(*refusal));
+    return;
+  }
   hide();
 }
 

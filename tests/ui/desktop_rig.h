@@ -5,11 +5,17 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "fakes.h"
 #include "sim/simulation.h"
 #include "ui/desktop.h"
+
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace vantric::testing {
 
