@@ -19,22 +19,18 @@ constexpr int kClientWidth = 449;
 constexpr int kClientHeight = 347;
 constexpr int kCaptionLimit = 255;
 
-// One test's line in a group: its name, right-aligned to end at x = 85, and its
-// value.
+// One test's line in a group: its name, right-aligned to end at x = 85, and its value.
 struct TestLine {
-  const char *name;
-  const char *text;
-  const char *value;
+  const char* name;
+  const char* text;
+  const char* value;
   int top;
 };
 
 constexpr TestLine kReadLines[] = {
-    {"read16i", "16k inside", "read16vi", 17},
-    {"read2i", "2k inside", "read2vi", 29},
-    {"read16c", "16k center", "read16vc", 41},
-    {"read2c", "2k center", "read2vc", 53},
-    {"read16o", "16k outside", "read16vo", 64},
-    {"read2o", "2k outside", "read2vo", 76},
+    {"read16i", "16k inside", "read16vi", 17},  {"read2i", "2k inside", "read2vi", 29},
+    {"read16c", "16k center", "read16vc", 41},  {"read2c", "2k center", "read2vc", 53},
+    {"read16o", "16k outside", "read16vo", 64}, {"read2o", "2k outside", "read2vo", 76},
 };
 constexpr TestLine kSeekLines[] = {
     {"seekfull", "Full Stroke", "seekfullv", 16},
@@ -42,12 +38,9 @@ constexpr TestLine kSeekLines[] = {
     {"lat", "OS Overhead", "latv", 40},
 };
 constexpr TestLine kCpuLines[] = {
-    {"cpu2x", "2X 300kps", "cpu2xv", 16},
-    {"cpu4x", "4X 600kps", "cpu4xv", 28},
-    {"cpu6x", "6X 900kps", "cpu6xv", 40},
-    {"cpu8x", "8X 1200kps", "cpu8xv", 52},
-    {"cpu12x", "12X 1800kps", "cpu12xv", 64},
-    {"cpuux", "User", "cpuuxv", 76},
+    {"cpu2x", "2X 300kps", "cpu2xv", 16},     {"cpu4x", "4X 600kps", "cpu4xv", 28},
+    {"cpu6x", "6X 900kps", "cpu6xv", 40},     {"cpu8x", "8X 1200kps", "cpu8xv", 52},
+    {"cpu12x", "12X 1800kps", "cpu12xv", 64}, {"cpuux", "User", "cpuuxv", 76},
 };
 constexpr TestLine kBurstLines[] = {
     {"burst2k", "2k burst", "burst2kv", 16},
@@ -56,22 +49,20 @@ constexpr TestLine kBurstLines[] = {
 };
 
 template <size_t N>
-void AddTestLines(QGroupBox *group, const TestLine (&lines)[N]) {
+void AddTestLines(QGroupBox* group, const TestLine (&lines)[N]) {
   constexpr int kNameRightEdge = 85;
   constexpr int kNameWidth = 83;
   constexpr int kValueLeft = 92;
-  for (const TestLine &line : lines) {
-    QLabel *name =
-        MakeLabel(group, line.name,
-                  QRect(kNameRightEdge - kNameWidth, line.top, kNameWidth, 13),
-                  line.text);
+  for (const TestLine& line : lines) {
+    QLabel* name = MakeLabel(
+        group, line.name, QRect(kNameRightEdge - kNameWidth, line.top, kNameWidth, 13), line.text);
     name->setAlignment(Qt::AlignRight | Qt::AlignTop);
     MakeLabel(group, line.value, QPoint(kValueLeft, line.top), QString());
   }
 }
 
-QLabel *MakeResultLine(QWidget *parent, const char *name, QPoint position) {
-  QLabel *line = MakeLabel(parent, name, position, QString());
+QLabel* MakeResultLine(QWidget* parent, const char* name, QPoint position) {
+  QLabel* line = MakeLabel(parent, name, position, QString());
   line->setFont(ArialFont(13, true));
   QPalette navy = line->palette();
   navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
@@ -81,36 +72,34 @@ QLabel *MakeResultLine(QWidget *parent, const char *name, QPoint position) {
 }
 
 // Never shown: carries a font of the printed report.
-QLabel *MakeFontCarrier(QWidget *parent, const char *name, QPoint position,
-                        const QFont &font) {
-  QLabel *carrier = MakeLabel(parent, name, position, QString());
+QLabel* MakeFontCarrier(QWidget* parent, const char* name, QPoint position, const QFont& font) {
+  QLabel* carrier = MakeLabel(parent, name, position, QString());
   carrier->setFont(font);
   SetLabelText(carrier, name);
   carrier->hide();
   return carrier;
 }
 
-} // namespace
+}  // namespace
 
-TForm3::TForm3(Engine &engine, TestResults &results, const Forms &forms)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
-                           Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      engine_(engine), results_(results), forms_(forms) {
+TForm3::TForm3(Engine& engine, TestResults& results, const Forms& forms)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint),
+      engine_(engine),
+      results_(results),
+      forms_(forms) {
   setObjectName("Form3");
   setWindowTitle("Vantric Pass 1/1");
   setFont(DialogFont());
   FixClientArea(this, kClientWidth, kClientHeight);
 
-  Image1 = MakeLabel(this, "Image1", QRect(0, 0, kClientWidth, kClientHeight),
-                     QString());
+  Image1 = MakeLabel(this, "Image1", QRect(0, 0, kClientWidth, kClientHeight), QString());
   Image1->setScaledContents(true);
 
   GroupBox1 = MakeGroupBox(this, "GroupBox1", {9, 4, 153, 98}, "Read Tests");
-  GroupBox2 =
-      MakeGroupBox(this, "GroupBox2", {172, 4, 153, 98}, "Seek/Read Tests");
+  GroupBox2 = MakeGroupBox(this, "GroupBox2", {172, 4, 153, 98}, "Seek/Read Tests");
   GroupBox3 = MakeGroupBox(this, "GroupBox3", {9, 105, 153, 93}, "CPU Tests");
-  GroupBox4 =
-      MakeGroupBox(this, "GroupBox4", {172, 105, 153, 93}, "Burst Tests");
+  GroupBox4 = MakeGroupBox(this, "GroupBox4", {172, 105, 153, 93}, "Burst Tests");
   AddTestLines(GroupBox1, kReadLines);
   AddTestLines(GroupBox2, kSeekLines);
   AddTestLines(GroupBox3, kCpuLines);
@@ -130,8 +119,7 @@ TForm3::TForm3(Engine &engine, TestResults &results, const Forms &forms)
   Panel1->setGeometry(35, 203, 380, 29);
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
   Panel1->setAutoFillBackground(true);
-  CurTest =
-      MakeLabel(Panel1, "CurTest", QRect(9, 8, 173, 13), "Current Test: ");
+  CurTest = MakeLabel(Panel1, "CurTest", QRect(9, 8, 173, 13), "Current Test: ");
   Progress = new QProgressBar(Panel1);
   Progress->setObjectName("Progress");
   Progress->setGeometry(186, 8, 187, 13);
@@ -155,8 +143,7 @@ TForm3::TForm3(Engine &engine, TestResults &results, const Forms &forms)
   black_text.setColor(QPalette::Text, Qt::black);
   Memo1->setPalette(black_text);
 
-  Font1 =
-      MakeFontCarrier(this, "Font1", {216, 159}, ArialFont(21, false, true));
+  Font1 = MakeFontCarrier(this, "Font1", {216, 159}, ArialFont(21, false, true));
   Font2 = MakeFontCarrier(this, "Font2", {280, 159}, ArialFont(19));
   Font3 = MakeFontCarrier(this, "Font3", {340, 152}, ArialFont(16));
   cpu = MakeFontCarrier(this, "cpu", {347, 17}, DialogFont());
@@ -182,63 +169,59 @@ void TForm3::Button1Click() {
 }
 
 void TForm3::Button2Click() {
-  TForm4 &user_information = *forms_.Form4;
+  TForm4& user_information = *forms_.Form4;
   if (!results_.UserInfoGiven) {
     user_information.Ask();
     results_.UserInfoGiven = !TrimBlanks(user_information.Edit1()).empty();
   }
 }
 
-void TForm3::ShowTestCaption(const std::string &text) {
+void TForm3::ShowTestCaption(const std::string& text) {
   CurTest->setText(QString::fromStdString(text).left(kCaptionLimit));
 }
 
 void TForm3::ShowTestProgress(int percent) { Progress->setValue(percent); }
 
-void TForm3::SetWindowCaption(const std::string &text) {
+void TForm3::SetWindowCaption(const std::string& text) {
   setWindowTitle(QString::fromStdString(text));
 }
 
-QWidget *TForm3::Control(std::string_view name) const {
-  QWidget *control = findChild<QWidget *>(
-      QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+QWidget* TForm3::Control(std::string_view name) const {
+  QWidget* control =
+      findChild<QWidget*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
   if (control == nullptr)
-    qWarning("The results window has no control named %.*s",
-             static_cast<int>(name.size()), name.data());
+    qWarning("The results window has no control named %.*s", static_cast<int>(name.size()),
+             name.data());
   return control;
 }
 
-void TForm3::SetText(std::string_view control, const std::string &text) {
-  QWidget *target = Control(control);
-  if (auto *label = qobject_cast<QLabel *>(target)) {
+void TForm3::SetText(std::string_view control, const std::string& text) {
+  QWidget* target = Control(control);
+  if (auto* label = qobject_cast<QLabel*>(target)) {
     SetLabelText(label, QString::fromStdString(text));
-  } else if (auto *button = qobject_cast<QAbstractButton *>(target)) {
+  } else if (auto* button = qobject_cast<QAbstractButton*>(target)) {
     button->setText(QString::fromStdString(text));
   }
 }
 
 void TForm3::SetEnabled(std::string_view control, bool enabled) {
-  if (QWidget *target = Control(control))
-    target->setEnabled(enabled);
+  if (QWidget* target = Control(control)) target->setEnabled(enabled);
 }
 
 void TForm3::SetVisible(std::string_view control, bool visible) {
-  if (QWidget *target = Control(control))
-    target->setVisible(visible);
+  if (QWidget* target = Control(control)) target->setVisible(visible);
 }
 
 void TForm3::ClearDescriptions() { Memo1->clear(); }
 
 void TForm3::DescribeStep(int number) {
-  if (!Memo1->document()->isEmpty())
-    Memo1->appendPlainText(QString());
+  if (!Memo1->document()->isEmpty()) Memo1->appendPlainText(QString());
   const std::string_view text = DescriptionText(number);
-  Memo1->appendPlainText(
-      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  Memo1->appendPlainText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   ProcessMessages();
 }
 
-void TForm3::ShowMessage(const std::string &text) {
+void TForm3::ShowMessage(const std::string& text) {
   ShowStandardMessage(this, QString::fromStdString(text));
 }
 
@@ -251,4 +234,4 @@ void TForm3::RunBenchmark() {
   vantric::RunBenchmark({engine_, settings, results_, *this, *forms_.Form4});
 }
 
-} // namespace vantric
+}  // namespace vantric
