@@ -1,0 +1,93 @@
+// The user information dialog and the results window's own operations.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include "desktop_rig.h"
+
+namespace vantric::testing {
+namespace {
+
+TEST(UserInformationTest, OkClosesAndTheTextsAreKeptAsTyped) {
+  DesktopRig rig;
+  TForm4& form = rig.Form4();
+  EXPECT_EQ(form.Label1->text(), "CD-ROM manufactuer and model");
+  EXPECT_TRUE(form.Button1->isDefault());
+  WhenShown(form, [&] {
+    EXPECT_EQ(form.focusWidget(), form.Edit1_);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&form, &escape);
+    form.close();
+    EXPECT_TRUE(form.isVisible()) << "only Ok closes the dialog";
+    form.Edit1_->setText("  Drive ");
+    form.Edit3_->setText("P166");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.Edit3_, &enter);  // Enter presses Ok
+  });
+  form.Ask();
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.Edit1(), "  Drive ");
+  EXPECT_EQ(form.Edit2(), "");
+  EXPECT_EQ(form.Edit3(), "P166");
+  form.Clear();
+  EXPECT_EQ(form.Edit1(), "");
+  EXPECT_EQ(form.Edit3(), "");
+}
+
+TEST(ResultsWindowTest, DescriptionsAreSeparatedByOneEmptyLine) {
+  DesktopRig rig;
+  TForm3& form = rig.Form3();
+  form.DescribeStep(1);
+  EXPECT_EQ(form.Memo1->toPlainText(), "Vantric is preparing your system for CD-ROM benchmarking.");
+  form.DescribeStep(11);
+  EXPECT_EQ(form.Memo1->toPlainText(),
+            "Vantric is preparing your system for CD-ROM benchmarking.\n\n"
+            "The multimedia index requires 16k read and 2X CPU test to be calculated.");
+  form.ClearDescriptions();
+  form.DescribeStep(11);
+  EXPECT_EQ(form.Memo1->toPlainText(),
+            "The multimedia index requires 16k read and 2X CPU test to be calculated.");
+  EXPECT_TRUE(form.Memo1->isReadOnly());
+}
+
+TEST(ResultsWindowTest, Button1CancelsDuringARunAndHidesAfterIt) {
+  DesktopRig rig;
+  TForm3& form = rig.Form3();
+  form.show();
+  rig.results().RunInProgress = true;
+  form.Button1->click();
+  EXPECT_TRUE(rig.desktop->engine().CancelRequested);
+  EXPECT_TRUE(form.isVisible());
+  rig.results().RunInProgress = false;
+  form.Button1->click();
+  EXPECT_FALSE(form.isVisible());
+}
+
+TEST(ResultsWindowTest, TheViewAddressesControlsByName) {
+  DesktopRig rig;
+  TForm3& form = rig.Form3();
+  form.SetText("read16vi", "1234 kps");
+  form.SetText("Button1", "Ok");
+  form.SetEnabled("read2i", false);
+  form.SetVisible("mindex", true);
+  form.SetWindowCaption("Vantric Pass 2 of 3");
+  form.ShowTestCaption(std::string(300, 'x'));
+  form.ShowTestProgress(38);
+  const QLabel* value = form.findChild<QLabel*>("read16vi");
+  ASSERT_NE(value, nullptr);
+  EXPECT_EQ(value->text(), "1234 kps");
+  EXPECT_GE(value->width(), value->fontMetrics().horizontalAdvance("1234 kps"));
+  EXPECT_EQ(form.Button1->text(), "Ok");
+  EXPECT_FALSE(form.findChild<QLabel*>("read2i")->isEnabled());
+  EXPECT_TRUE(form.mindex->isVisibleTo(&form));
+  EXPECT_EQ(form.windowTitle(), "Vantric Pass 2 of 3");
+  EXPECT_EQ(form.CurTest->text().size(), 255);
+  EXPECT_EQ(form.Progress->value(), 38);
+  EXPECT_FALSE(form.Font1->isVisibleTo(&form));
+  EXPECT_FALSE(form.cpu->isVisibleTo(&form));
+}
+
+}  // namespace
+}  // namespace vantric::testing
