@@ -1,3 +1,4 @@
+// Usage: vantric-screenshots [FOLDER [PROFILE]]
 // Renders the desktop application's four windows into PNG files, on a simulated drive, for
 // looking at them as a user would: the main window, the configuration dialog, the results
 // window after a finished run and the user information dialog.
@@ -37,7 +38,7 @@ int main(int argc, char** argv) {
   vantric::RegisterFontSubstitutes();
   vantric::UseClassicStyle();
   std::string error;
-  auto simulation = vantric::MakeSimulation("8x-clv", &error);
+  auto simulation = vantric::MakeSimulation(argc > 2 ? argv[2] : "8x-clv", &error);
   if (!simulation) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 1;
@@ -50,7 +51,31 @@ int main(int argc, char** argv) {
   const vantric::Forms& forms = desktop.forms();
 
   bool saved = Save(*forms.Form1, folder, "main");
+  {
+    // The main window as it looks where the cache values exist.
+    vantric::testing::FakeSystem windows95;
+    windows95.version = 0xC0000004;
+    vantric::testing::FakeRegistry cdfs;
+    cdfs.existing_key = "System\\CurrentControlSet\\Control\\FileSystem\\CDFS";
+    cdfs.values = {{"Prefetch", 32}, {"CacheSize", 1312}};
+    vantric::Desktop windows95_desktop(
+        vantric::Platform{simulation->clock(), simulation->drives(), cdfs, windows95, pump});
+    saved &= Save(*windows95_desktop.forms().Form1, folder, "main-windows95");
+  }
   saved &= Save(*forms.Form2, folder, "configuration");
   saved &= Save(*forms.Form4, folder, "user-information");
+
+  // A whole run, as Run Test makes it; the window stays on its results until Ok.
+  if (desktop.engine().FindTestDisc() != vantric::DiscOpened) {
+    std::fprintf(stderr, "the simulated test disc was not found\n");
+    return 1;
+  }
+  forms.Form3->show();
+  forms.Form3->RunBenchmark();
+  if (!desktop.results().ResultsValid) {
+    std::fprintf(stderr, "the simulated run did not complete\n");
+    return 1;
+  }
+  saved &= Save(*forms.Form3, folder, "results");
   return saved ? 0 : 1;
 }

@@ -57,6 +57,10 @@ void AddTestLines(QGroupBox* group, const TestLine (&lines)[N]) {
     QLabel* name = MakeLabel(
         group, line.name, QRect(kNameRightEdge - kNameWidth, line.top, kNameWidth, 13), line.text);
     name->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    // A test left out of the run keeps a readable grey name over the busy background.
+    QPalette greyed = name->palette();
+    greyed.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    name->setPalette(greyed);
     MakeLabel(group, line.value, QPoint(kValueLeft, line.top), QString());
   }
 }
