@@ -21,10 +21,6 @@ bool ParseDesktopOptions(const std::vector<std::string>& arguments, DesktopOptio
       *error = "NET must be the first argument";
       return false;
     }
-    if (argument == "--help" || argument == "-h") {
-      options->show_help = true;
-      continue;
-    }
     if (argument == "--drive" || argument == "--simulate") {
       if (i + 1 == arguments.size()) {
         *error = argument + " needs a value";

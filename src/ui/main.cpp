@@ -21,9 +21,25 @@ std::vector<std::string> ArgumentsAfterProgramName(int argc, char** argv) {
   return std::vector<std::string>(argv + 1, argv + argc);
 }
 
+// --help and --simulate list print and end before any window system is needed.
+bool AnswerWithoutWindows(const std::vector<std::string>& arguments) {
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    if (arguments[i] == "--help" || arguments[i] == "-h") {
+      std::fputs(vantric::kDesktopUsage, stdout);
+      return true;
+    }
+    if (arguments[i] == "--simulate" && i + 1 < arguments.size() && arguments[i + 1] == "list") {
+      std::fputs(vantric::DriveProfileListText().c_str(), stdout);
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (AnswerWithoutWindows(ArgumentsAfterProgramName(argc, argv))) return 0;
   QApplication application(argc, argv);  // takes its own options out of argv
 
   vantric::DesktopOptions options;
@@ -32,15 +48,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vantric: %s\n%s", error.c_str(), vantric::kDesktopUsage);
     return 2;
   }
-  if (options.show_help) {
-    std::fputs(vantric::kDesktopUsage, stdout);
-    return 0;
-  }
-  if (options.simulate_profile == "list") {
-    std::fputs(vantric::DriveProfileListText().c_str(), stdout);
-    return 0;
-  }
-
   std::unique_ptr<vantric::Simulation> simulation;
   if (!options.simulate_profile.empty()) {
     simulation = vantric::MakeSimulation(options.simulate_profile, &error);
