@@ -9,6 +9,7 @@
 #include "ui/Unit4.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
+#include "ui/print/print_report.h"
 #include "ui/standard_message.h"
 #include "ui/ui_fonts.h"
 
@@ -177,6 +178,21 @@ void TForm3::Button2Click() {
   if (!results_.UserInfoGiven) {
     user_information.Ask();
     results_.UserInfoGiven = !TrimBlanks(user_information.Edit1()).empty();
+  }
+  System& system = engine_.platform().system;
+  const ReportContent content{results_,
+                              system.FormatTime(results_.StartTime),
+                              system.FormatTime(results_.EndTime),
+                              user_information.Edit1(),
+                              user_information.Edit2(),
+                              user_information.Edit3(),
+                              forms_.Form2->Settings().userval,
+                              engine_.CdfsPrefetch,
+                              engine_.CdfsCacheSize};
+  const ReportFonts fonts{ReportFontOf(Font1->font()), ReportFontOf(Font2->font()),
+                          ReportFontOf(Font3->font())};
+  if (const std::optional<QString> message = PrintOnDefaultPrinter(content, fonts)) {
+    ShowStandardMessage(this, *message);
   }
 }
 

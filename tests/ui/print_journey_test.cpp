@@ -1,8 +1,11 @@
 // Pressing Print on the results window: when the user information dialog is asked for, what
 // reaches the printer, and what the user is told when nothing could be printed.
+#include "print_journey.h"
+
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QTemporaryDir>
 
 #include "desktop_rig.h"
 #include "ui/print/print_report.h"
@@ -11,7 +14,8 @@ namespace vantric {
 namespace {
 
 using testing::DesktopRig;
-using testing::WhenShown;
+using testing::DialogAnswers;
+using testing::RunThen;
 
 // Stands in for the default printer: keeps each job's lines.
 class RecordingPrinter {
@@ -30,29 +34,7 @@ class RecordingPrinter {
   std::optional<QString> answer;
 };
 
-// Answers the user information dialog each time it is shown, with the given first text.
-class DialogAnswers {
- public:
-  DialogAnswers(TForm4& dialog, std::vector<QString> first_texts)
-      : dialog_(dialog), texts_(std::move(first_texts)) {
-    Arm();
-  }
-  int shown = 0;
-
- private:
-  void Arm() {
-    WhenShown(dialog_, [this] {
-      dialog_.Edit1_->setText(shown < static_cast<int>(texts_.size()) ? texts_[shown] : "");
-      ++shown;
-      Arm();
-      dialog_.Button1->click();
-    });
-  }
-  TForm4& dialog_;
-  std::vector<QString> texts_;
-};
-
-// The state a completed run leaves behind.
+// The state a completed run leaves behind, for the checks that need no run.
 void CompleteRun(DesktopRig& rig) {
   TestResults& results = rig.results();
   results.PassCount = 2;
@@ -67,22 +49,26 @@ std::string UserText(const std::vector<ReportLine>& job, int which) { return job
 
 TEST(PrintButton, AfterALoggedRunPrintsTheLoggedTextsWithoutAsking) {
   DesktopRig rig;
-  CompleteRun(rig);
-  rig.Form4().Edit1_->setText("Mitsumi FX800");
-  rig.Form4().Edit3_->setText("P166");
-  rig.results().UserInfoGiven = true;  // the log step asked and the first text is not blank
-  DialogAnswers answers(rig.Form4(), {});
+  QTemporaryDir folder;
+  rig.Form2().LogEdit->setText(folder.filePath("results.log"));
+  DialogAnswers answers(rig.Form4(), {"Mitsumi FX800"});
   RecordingPrinter printer;
+  testing::MessageRecorder messages;
 
-  rig.Form3().Button2->click();
-  rig.Form3().Button2->click();
+  RunThen(rig, [&] {
+    EXPECT_EQ(answers.shown, 1) << "the log step asks";
+    rig.Form3().Button2->click();
+    rig.Form3().Button2->click();
+  });
 
-  EXPECT_EQ(answers.shown, 0);
+  EXPECT_EQ(answers.shown, 1) << "Print does not ask again";
+  EXPECT_TRUE(messages.texts.empty());
   ASSERT_EQ(printer.jobs.size(), 2u);
   EXPECT_EQ(UserText(printer.jobs[0], 0), "Mitsumi FX800");
-  EXPECT_EQ(UserText(printer.jobs[0], 2), "P166");
-  EXPECT_EQ(printer.jobs[0][0].text, "Vantric 1.65 for Windows 95 - 2 Pass Test Results");
-  EXPECT_EQ(printer.jobs[0][8].value, "1234 kps");
+  EXPECT_EQ(printer.jobs[0][0].text, "Vantric 1.65 for Windows 95 - 1 Pass Test Results");
+  EXPECT_EQ(printer.jobs[0][8].value, "1200 kps");  // the ideal 8X drive
+  EXPECT_EQ(printer.jobs[0][1].text,
+            "Test Started: " + rig.system.FormatTime(rig.results().StartTime));
   // Each press prints the same report again.
   ASSERT_EQ(printer.jobs[1].size(), printer.jobs[0].size());
   for (size_t i = 0; i < printer.jobs[0].size(); ++i) {
@@ -91,20 +77,22 @@ TEST(PrintButton, AfterALoggedRunPrintsTheLoggedTextsWithoutAsking) {
   }
 }
 
-TEST(PrintButton, AsksUntilTheFirstTextIsNotBlank) {
+TEST(PrintButton, WithoutALogFileAsksUntilTheFirstTextIsNotBlank) {
   DesktopRig rig;
-  CompleteRun(rig);  // without a log file name: nobody asked yet
   DialogAnswers answers(rig.Form4(), {"   ", "Drive X"});
   RecordingPrinter printer;
 
-  rig.Form3().Button2->click();
-  EXPECT_EQ(answers.shown, 1);
-  EXPECT_FALSE(rig.results().UserInfoGiven);  // spaces only count as blank
-  rig.Form3().Button2->click();
-  EXPECT_EQ(answers.shown, 2);
-  EXPECT_TRUE(rig.results().UserInfoGiven);
-  rig.Form3().Button2->click();
-  EXPECT_EQ(answers.shown, 2);
+  RunThen(rig, [&] {
+    EXPECT_EQ(answers.shown, 0) << "no log file, so nobody asked yet";
+    rig.Form3().Button2->click();
+    EXPECT_EQ(answers.shown, 1);
+    EXPECT_FALSE(rig.results().UserInfoGiven);  // spaces only count as blank
+    rig.Form3().Button2->click();
+    EXPECT_EQ(answers.shown, 2);
+    EXPECT_TRUE(rig.results().UserInfoGiven);
+    rig.Form3().Button2->click();
+    EXPECT_EQ(answers.shown, 2);
+  });
 
   ASSERT_EQ(printer.jobs.size(), 3u);
   EXPECT_EQ(UserText(printer.jobs[0], 0), "   ");  // printed as typed
@@ -117,9 +105,12 @@ TEST(PrintButton, TakesTheFontsFromTheHiddenFontLabelsAndTheRateAsTyped) {
   CompleteRun(rig);
   rig.results().UserInfoGiven = true;
   rig.Form2().userval->setText("1500");
+  DialogAnswers answers(rig.Form4(), {});
   RecordingPrinter printer;
 
   rig.Form3().Button2->click();
+
+  EXPECT_EQ(answers.shown, 0);
 
   ASSERT_EQ(printer.jobs.size(), 1u);
   const ReportFonts& fonts = printer.job_fonts[0];
@@ -142,8 +133,11 @@ TEST(PrintButton, AJobThatCannotBePrintedIsReportedAndChangesNothing) {
   testing::MessageRecorder messages;
   RecordingPrinter printer;
   printer.answer = "There is no default printer.";
+  DialogAnswers answers(rig.Form4(), {});
 
   rig.Form3().Button2->click();
+
+  EXPECT_EQ(answers.shown, 0);
 
   ASSERT_EQ(messages.texts.size(), 1u);
   EXPECT_EQ(messages.texts[0], "There is no default printer.");

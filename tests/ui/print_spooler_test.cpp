@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <iostream>
 #include <memory>
 
 #include "desktop_rig.h"
+#include "print_journey.h"
 #include "print_test_support.h"
 
 namespace vantric {
@@ -18,43 +20,7 @@ namespace fs = std::filesystem;
 using testing::DesktopRig;
 
 constexpr int kJobSeconds = 90;
-
-// What a completed one-pass run with a log file leaves behind, measured by the read, seek and
-// burst tests on the simulated drive; the CPU tests stay off.
-void SimulatedRun(DesktopRig& rig) {
-  Engine& engine = rig.desktop->engine();
-  TestResults& r = rig.results();
-  engine.CounterFrequency = rig.simulation->clock().Frequency();
-  engine.CounterTicksPerMs = static_cast<double>(engine.CounterFrequency) * 0.001;
-  ASSERT_EQ(engine.FindTestDisc(), DiscOpened);
-  engine.UseBaselines(r);
-  r.PassCount = 1;
-  r.StartTime = rig.system.GetLocalTime();
-  r.flags.Read16On = r.flags.Read2On = true;
-  r.flags.OverheadOn = r.flags.FullStrokeOn = r.flags.RandomAccessOn = true;
-  r.flags.Burst2kOn = r.flags.Burst8kOn = r.flags.Burst16kOn = true;
-  r.Read16Inside = engine.RunRead16kTest(512);
-  r.Read2Inside = engine.RunRead2kTest(2048);
-  r.Read16Center = engine.RunRead16kTest(150000);
-  r.Read2Center = engine.RunRead2kTest(152536);
-  r.Read16Outside = engine.RunRead16kTest(298500);
-  r.Read2Outside = engine.RunRead2kTest(296000);
-  r.SeekOverhead = engine.RunSeekOverheadTest();
-  r.FullStrokeTime = engine.RunFullStrokeTest();
-  r.RandomAccessTime = engine.RunRandomAccessTest();
-  r.BurstRate2k = engine.RunBurstTest(1);
-  r.BurstRate8k = engine.RunBurstTest(4);
-  r.BurstRate16k = engine.RunBurstTest(8);
-  rig.system.now.minute += 2;
-  r.EndTime = rig.system.GetLocalTime();
-  r.DriveRatingText = "Drive rating: 8.0X";
-  r.DriveTypeText = "Drive type: CLV";
-  r.ResultsValid = true;
-  rig.Form4().Edit1_->setText("Mitsumi FX800");
-  rig.Form4().Edit2_->setText("ATAPI, PCI");
-  rig.Form4().Edit3_->setText("P166");
-  r.UserInfoGiven = true;
-}
+constexpr int kMisreadLetters = 2;
 
 class PrintOnTheSpooler : public ::testing::Test {
  protected:
@@ -74,24 +40,31 @@ class PrintOnTheSpooler : public ::testing::Test {
 // The spooler's backend turns the job into PostScript and back, which keeps the look of the
 // text but not its characters (pdftotext reads symbols), so the pages are read back by
 // character recognition.
-TEST_F(PrintOnTheSpooler, TwoPressesGiveTwoIdenticalOnePageJobsOfTheReport) {
-  SimulatedRun(*rig_);
-  const TestResults& results = rig_->results();
-  const ReportContent content{results,
-                              rig_->system.FormatTime(results.StartTime),
-                              rig_->system.FormatTime(results.EndTime),
-                              "Mitsumi FX800",
-                              "ATAPI, PCI",
-                              "P166",
-                              "",
-                              0,
-                              0};
-  const auto before = spooler_.Existing();
+TEST_F(PrintOnTheSpooler, TwoPressesAfterARunGiveTwoIdenticalOnePageJobsOfTheReport) {
+  DesktopRig& rig = *rig_;
+  QTemporaryDir folder;
+  rig.Form2().LogEdit->setText(folder.filePath("results.log"));
+  testing::DialogAnswers answers(rig.Form4(), {"Mitsumi FX800"});
+  rig.Form4().Edit2_->setText("ATAPI, PCI");  // stays: the run empties the texts first
   testing::MessageRecorder messages;
-  rig_->Form3().Button2->click();
-  rig_->Form3().Button2->click();
+  const auto before = spooler_.Existing();
+  testing::RunThen(rig, [&] {
+    rig.Form3().Button2->click();
+    rig.Form3().Button2->click();
+  });
   EXPECT_TRUE(messages.texts.empty()) << messages.texts.front().toStdString();
+  EXPECT_EQ(answers.shown, 1);
 
+  const TestResults& results = rig.results();
+  const ReportContent content{results,
+                              rig.system.FormatTime(results.StartTime),
+                              rig.system.FormatTime(results.EndTime),
+                              "Mitsumi FX800",
+                              "",
+                              "",
+                              rig.Form2().userval->text().toStdString(),
+                              rig.desktop->engine().CdfsPrefetch,
+                              rig.desktop->engine().CdfsCacheSize};
   const std::vector<fs::path> jobs = spooler_.AwaitNew(before, 2, kJobSeconds);
   ASSERT_EQ(jobs.size(), 2u) << "the spooler wrote no PDF into " << spooler_.folder() << " within "
                              << kJobSeconds << " s";
@@ -102,20 +75,11 @@ TEST_F(PrintOnTheSpooler, TwoPressesGiveTwoIdenticalOnePageJobsOfTheReport) {
     EXPECT_EQ(testing::Squeezed(pages), "Pages: 1") << job;
   }
 
+  // The title and every row, in order; recognition may misread a letter or two in a line.
   const std::vector<std::string> lines = testing::OcrTextLines(jobs[0]);
-  EXPECT_EQ(lines, testing::ExpectedPageLines(content));
-  ASSERT_EQ(lines.size(), 37u);
-  EXPECT_EQ(lines[0], "Vantric 1.65 for Windows 95 - 1 Pass Test Results");
-  EXPECT_EQ(lines[4], "Mitsumi FX800");
-  EXPECT_EQ(lines[7], "Read Tests");
-  EXPECT_EQ(lines[8], "16k outside: 1200 kps");
-  EXPECT_EQ(lines[14], "Seek Tests");
-  EXPECT_EQ(lines[19], "2X 300kps: Disabled");
-  EXPECT_EQ(lines[24], "User kps: Disabled");
-  EXPECT_EQ(lines[25], "Burst Tests");
-  EXPECT_EQ(lines[30], "CDFS read ahead: unknown/or WinNT");
-  EXPECT_EQ(lines[33], "Multimedia Index: requires 16k read and 2X cpu test");
-  EXPECT_EQ(lines[36], "Drive type: CLV");
+  std::string why;
+  EXPECT_TRUE(testing::ReadsAs(lines, testing::ExpectedPageLines(content), kMisreadLetters, &why))
+      << why;
 
   // The second job is the same page, to the pixel.
   const testing::GrayPage first = testing::RenderFirstPage(jobs[0], 100);

@@ -128,6 +128,42 @@ std::vector<std::string> OcrTextLines(const std::string& pdf_path) {
   return ok ? lines : std::vector<std::string>{};
 }
 
+namespace {
+
+int EditDistance(const std::string& a, const std::string& b) {
+  std::vector<int> row(b.size() + 1);
+  for (size_t j = 0; j <= b.size(); ++j) row[j] = static_cast<int>(j);
+  for (size_t i = 1; i <= a.size(); ++i) {
+    int diagonal = row[0];
+    row[0] = static_cast<int>(i);
+    for (size_t j = 1; j <= b.size(); ++j) {
+      const int above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+}  // namespace
+
+bool ReadsAs(const std::vector<std::string>& recognised, const std::vector<std::string>& expected,
+             int edits, std::string* why) {
+  if (recognised.size() != expected.size()) {
+    *why = std::to_string(recognised.size()) + " lines read where " +
+           std::to_string(expected.size()) + " were expected";
+    return false;
+  }
+  for (size_t i = 0; i < expected.size(); ++i) {
+    if (EditDistance(recognised[i], expected[i]) > edits) {
+      *why = "line " + std::to_string(i + 1) + " reads \"" + recognised[i] + "\" where \"" +
+             expected[i] + "\" was expected";
+      return false;
+    }
+  }
+  return true;
+}
+
 std::vector<std::string> ExpectedPageLines(const ReportContent& content) {
   std::vector<std::string> lines;
   for (const ReportLine& line : ReportLines(content)) {

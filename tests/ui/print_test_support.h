@@ -43,6 +43,12 @@ std::vector<std::string> TextLines(const std::string& text);
 // 300 dots per inch image, for files whose fonts keep no usable text: its lines, squeezed.
 std::vector<std::string> OcrTextLines(const std::string& pdf_path);
 
+// Whether recognised lines read as the expected ones: as many, in the same order, each within
+// `edits` character changes of its counterpart (recognition misreads a letter now and then).
+// Explains the first mismatch in *why.
+bool ReadsAs(const std::vector<std::string>& recognised, const std::vector<std::string>& expected,
+             int edits, std::string* why);
+
 // The lines that hold text on a page of this content, label and value joined and squeezed:
 // what PdfTextLines should read back.
 std::vector<std::string> ExpectedPageLines(const ReportContent& content);

@@ -1,6 +1,7 @@
 #include "ui/print/print_report.h"
 
 #include <QPainter>
+#include <utility>
 
 #include "engine/rounding.h"
 #include "ui/print/painter_canvas.h"
@@ -9,6 +10,11 @@ namespace vantric {
 namespace {
 
 constexpr double kLayoutPixelsPerInch = 96.0;
+
+PrintHandler& InstalledPrintHandler() {
+  static PrintHandler handler;
+  return handler;
+}
 
 }  // namespace
 
@@ -49,6 +55,16 @@ std::optional<QString> PrintReport(const ReportContent& content, const ReportFon
   QPrinter printer(printer_info, QPrinter::HighResolution);
   printer.setDocName(QString());
   return PrintReportOn(printer, content, fonts);
+}
+
+std::optional<QString> PrintOnDefaultPrinter(const ReportContent& content,
+                                             const ReportFonts& fonts) {
+  if (InstalledPrintHandler()) return InstalledPrintHandler()(content, fonts);
+  return PrintReport(content, fonts, QPrinterInfo::defaultPrinter());
+}
+
+PrintHandler SetPrintHandler(PrintHandler handler) {
+  return std::exchange(InstalledPrintHandler(), std::move(handler));
 }
 
 }  // namespace vantric

@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "run/report_layout.h"
@@ -15,11 +16,19 @@ namespace vantric {
 // given in pixels is taken at the 96 pixels per inch the windows were laid out for.
 ReportFontSpec ReportFontOf(const QFont& font);
 
-// Prints the report as one job of one page on the given printer (normally the default
-// printer), with an empty document name. Returns the message to show the user when nothing
-// could be printed.
+// Prints the report as one job of one page on the given printer, with an empty document name.
+// Returns the message to show the user when nothing could be printed.
 std::optional<QString> PrintReport(const ReportContent& content, const ReportFonts& fonts,
-                                   const QPrinterInfo& printer = QPrinterInfo::defaultPrinter());
+                                   const QPrinterInfo& printer);
+
+// What the Print button does: prints the report on the default printer, or hands it to the
+// handler that tests put in the printer's place.
+std::optional<QString> PrintOnDefaultPrinter(const ReportContent& content,
+                                             const ReportFonts& fonts);
+using PrintHandler =
+    std::function<std::optional<QString>(const ReportContent& content, const ReportFonts& fonts)>;
+// An empty handler restores the default printer. Returns the handler it replaced.
+PrintHandler SetPrintHandler(PrintHandler handler);
 
 // Draws the report as one page on a printer that is set up but not yet printing.
 std::optional<QString> PrintReportOn(QPrinter& printer, const ReportContent& content,
