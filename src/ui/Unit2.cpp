@@ -80,12 +80,10 @@ TForm2::TForm2()
   SaveDialog1 = new LogFileDialog(this);
 
   // Group boxes take no focus of their own, so the order runs through their contents.
-  const QWidget* tab_order[] = {read16,  read2,    seekfull, seekrand, cpu2x,   cpu4x,   cpu6x,
+  QWidget* const tab_order[] = {read16,  read2,    seekfull, seekrand, cpu2x,   cpu4x,   cpu6x,
                                 cpu8x,   userval,  cpuuser,  cpu12x,   Button1, Button2, burst2k,
                                 burst8k, burst16k, LogEdit,  BitBtn1,  PassEdit};
-  for (size_t i = 1; i < std::size(tab_order); ++i) {
-    setTabOrder(const_cast<QWidget*>(tab_order[i - 1]), const_cast<QWidget*>(tab_order[i]));
-  }
+  for (size_t i = 1; i < std::size(tab_order); ++i) setTabOrder(tab_order[i - 1], tab_order[i]);
 
   // Toggled, not clicked: the handler must also run when the defaults change the state.
   connect(read16, &QCheckBox::toggled, this, &TForm2::read16Click);

@@ -3,7 +3,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace vantric {
 namespace {

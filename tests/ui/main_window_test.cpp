@@ -57,19 +57,6 @@ TEST(MainWindowTest, ShowsUnknownCacheValuesOnWindows95) {
   EXPECT_EQ(negative.Form1().w95r->text(), "Win95 CDFS read ahead  is unknown");
 }
 
-TEST(MainWindowTest, StartsWithRunTestAsDefaultAndViewResultsDisabled) {
-  DesktopRig rig;
-  TForm1& form = rig.Form1();
-  EXPECT_TRUE(form.testbt->isDefault());
-  EXPECT_EQ(form.testbt->palette().color(QPalette::ButtonText), QColor(0, 0, 128));
-  EXPECT_FALSE(form.resultsbt->isEnabled());
-  EXPECT_EQ(form.testbt->nextInFocusChain(), form.confbt);
-  EXPECT_EQ(form.confbt->nextInFocusChain(), form.resultsbt);
-  EXPECT_EQ(form.testbt->text(), "Run Test");
-  EXPECT_EQ(form.confbt->text(), "Configure");
-  EXPECT_EQ(form.resultsbt->text(), "View Results");
-}
-
 TEST(MainWindowTest, NoDiscOrTwoDiscsGiveTheirMessageAndStartNothing) {
   DesktopRig no_disc("ideal-8x-clv", [](DesktopRig& rig) {
     rig.simulation->drives().SetDriveType('D', DRIVE_FIXED);

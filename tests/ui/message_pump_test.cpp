@@ -13,16 +13,6 @@
 namespace vantric::testing {
 namespace {
 
-TEST(MessagePumpTest, HandlesWaitingEventsAndIsFreeAgainAfterwards) {
-  EnsureApplication();
-  int handled = 0;
-  QTimer::singleShot(0, [&] { ++handled; });
-  QTimer::singleShot(0, [&] { ++handled; });
-  PumpMessages();
-  EXPECT_EQ(handled, 2);
-  EXPECT_TRUE(PumpFree);
-}
-
 TEST(MessagePumpTest, ACallFromInsideThePumpReturnsAtOnce) {
   EnsureApplication();
   bool inner_ran_later_event = false;

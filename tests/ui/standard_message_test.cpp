@@ -42,27 +42,5 @@ TEST(StandardMessageTest, ShowsAModalBoxAtTheReportingWindowsCorner) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST(StandardMessageTest, AReplacedHandlerGetsTheTextInstead) {
-  EnsureApplication();
-  QWidget reporter;
-  {
-    MessageRecorder messages;
-    ShowStandardMessage(&reporter, "Test aborted by user.");
-    ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_EQ(messages.texts[0], "Test aborted by user.");
-    EXPECT_EQ(messages.reporters[0], &reporter);
-  }
-  // With the recorder gone the real box is back: it must be answered to return.
-  bool box_shown = false;
-  QTimer::singleShot(0, [&] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      box_shown = true;
-      box->accept();
-    }
-  });
-  ShowStandardMessage(&reporter, "again");
-  EXPECT_TRUE(box_shown);
-}
-
 }  // namespace
 }  // namespace vantric::testing

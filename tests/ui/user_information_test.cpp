@@ -65,29 +65,5 @@ TEST(ResultsWindowTest, Button1CancelsDuringARunAndHidesAfterIt) {
   EXPECT_FALSE(form.isVisible());
 }
 
-TEST(ResultsWindowTest, TheViewAddressesControlsByName) {
-  DesktopRig rig;
-  TForm3& form = rig.Form3();
-  form.SetText("read16vi", "1234 kps");
-  form.SetText("Button1", "Ok");
-  form.SetEnabled("read2i", false);
-  form.SetVisible("mindex", true);
-  form.SetWindowCaption("Vantric Pass 2 of 3");
-  form.ShowTestCaption(std::string(300, 'x'));
-  form.ShowTestProgress(38);
-  const QLabel* value = form.findChild<QLabel*>("read16vi");
-  ASSERT_NE(value, nullptr);
-  EXPECT_EQ(value->text(), "1234 kps");
-  EXPECT_GE(value->width(), value->fontMetrics().horizontalAdvance("1234 kps"));
-  EXPECT_EQ(form.Button1->text(), "Ok");
-  EXPECT_FALSE(form.findChild<QLabel*>("read2i")->isEnabled());
-  EXPECT_TRUE(form.mindex->isVisibleTo(&form));
-  EXPECT_EQ(form.windowTitle(), "Vantric Pass 2 of 3");
-  EXPECT_EQ(form.CurTest->text().size(), 255);
-  EXPECT_EQ(form.Progress->value(), 38);
-  EXPECT_FALSE(form.Font1->isVisibleTo(&form));
-  EXPECT_FALSE(form.cpu->isVisibleTo(&form));
-}
-
 }  // namespace
 }  // namespace vantric::testing
