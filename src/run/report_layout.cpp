@@ -33,8 +33,8 @@ void DrawReport(const std::vector<ReportLine>& lines, const ReportFonts& fonts,
   const int dpi = canvas.VerticalDpi();
   int y = area.top;
   for (const ReportLine& line : lines) {
-    const ReportFontSpec& spec = SpecOf(line.font, fonts);
-    canvas.SetFont({spec.family, DeviceFontHeight(spec.point_size, dpi), spec.bold, spec.italic});
+    const ReportFontSpec& face = SpecOf(line.font, fonts);
+    canvas.SetFont({face.family, DeviceFontHeight(face.point_size, dpi), face.bold, face.italic});
     switch (line.column) {
       case ReportColumn::kMargin:
         canvas.TextOut(u, y, line.text);
