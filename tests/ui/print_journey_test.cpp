@@ -51,7 +51,7 @@ TEST(PrintButton, AfterALoggedRunPrintsTheLoggedTextsWithoutAsking) {
   DesktopRig rig;
   QTemporaryDir folder;
   rig.Form2().LogEdit->setText(folder.filePath("results.log"));
-  DialogAnswers answers(rig.Form4(), {"Mitsumi FX800"});
+  DialogAnswers answers(rig.Form4(), {"Test Drive 8X"});
   RecordingPrinter printer;
   testing::MessageRecorder messages;
 
@@ -64,7 +64,7 @@ TEST(PrintButton, AfterALoggedRunPrintsTheLoggedTextsWithoutAsking) {
   EXPECT_EQ(answers.shown, 1) << "Print does not ask again";
   EXPECT_TRUE(messages.texts.empty());
   ASSERT_EQ(printer.jobs.size(), 2u);
-  EXPECT_EQ(UserText(printer.jobs[0], 0), "Mitsumi FX800");
+  EXPECT_EQ(UserText(printer.jobs[0], 0), "Test Drive 8X");
   EXPECT_EQ(printer.jobs[0][0].text, "Vantric 1.65 for Windows 95 - 1 Pass Test Results");
   EXPECT_EQ(printer.jobs[0][8].value, "1200 kps");  // the ideal 8X drive
   EXPECT_EQ(printer.jobs[0][1].text,

@@ -44,7 +44,7 @@ TEST_F(PrintOnTheSpooler, TwoPressesAfterARunGiveTwoIdenticalOnePageJobsOfTheRep
   DesktopRig& rig = *rig_;
   QTemporaryDir folder;
   rig.Form2().LogEdit->setText(folder.filePath("results.log"));
-  testing::DialogAnswers answers(rig.Form4(), {"Mitsumi FX800"});
+  testing::DialogAnswers answers(rig.Form4(), {"Test Drive 8X"});
   rig.Form4().Edit2_->setText("ATAPI, PCI");  // stays: the run empties the texts first
   testing::MessageRecorder messages;
   const auto before = spooler_.Existing();
@@ -59,7 +59,7 @@ TEST_F(PrintOnTheSpooler, TwoPressesAfterARunGiveTwoIdenticalOnePageJobsOfTheRep
   const ReportContent content{results,
                               rig.system.FormatTime(results.StartTime),
                               rig.system.FormatTime(results.EndTime),
-                              "Mitsumi FX800",
+                              "Test Drive 8X",
                               "",
                               "",
                               rig.Form2().userval->text().toStdString(),
