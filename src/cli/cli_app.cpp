@@ -145,6 +145,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
   }
   if (outcome == RunOutcome::kNoCounter) return kExitNoRun;
   if (outcome == RunOutcome::kCancelled) return kExitCancelled;
+  if (outcome == RunOutcome::kReadFailed) return kExitReadFailed;
 
   // The report shows the texts given, whether or not a log file asked for them.
   user.Ask();

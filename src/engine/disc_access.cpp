@@ -52,6 +52,8 @@ void Engine::ScanDrives() {
 DiscSearchResult Engine::FindTestDisc() {
   test_file_.reset();
   test_file_path_.clear();
+  next_sector_ = 0;
+  ClearReadFailure();
   int found = 0;
   std::string found_path;
   for (const std::string& drive : CandidateDrives) {
@@ -73,15 +75,34 @@ DiscSearchResult Engine::FindTestDisc() {
 }
 
 bool Engine::ReadSectorAt(int32_t sector) {
-  if (!test_file_) return false;
+  if (!test_file_ || read_failure_.failed) return false;
   test_file_->Seek(static_cast<int64_t>(sector) * SECTOR_SIZE);
-  return test_file_->Read(sector_buffer_.data(), SECTOR_SIZE);
+  next_sector_ = sector;
+  return ReadAtPosition(1);
 }
 
 bool Engine::ReadSequential(int32_t count) {
   // The buffer holds 16 sectors; a larger count would overrun it.
-  if (!test_file_ || count < 1 || count > 16) return false;
-  return test_file_->Read(sector_buffer_.data(), static_cast<uint32_t>(count) * SECTOR_SIZE);
+  if (!test_file_ || read_failure_.failed || count < 1 || count > 16) return false;
+  return ReadAtPosition(count);
+}
+
+bool Engine::ReadAtPosition(int32_t count) {
+  const int64_t first = next_sector_;
+  next_sector_ += count;
+  if (test_file_->Read(sector_buffer_.data(), static_cast<uint32_t>(count) * SECTOR_SIZE)) {
+    return true;
+  }
+  // Only the first failure is kept; later reads do not reach the drive.
+  read_failure_ = {true, static_cast<int32_t>(first), test_file_->LastError()};
+  return false;
+}
+
+std::string Engine::ReadFailureMessage() const {
+  if (!read_failure_.failed) return "";
+  const std::string reason = test_file_ ? test_file_->ErrorText(read_failure_.error) : "";
+  return "Error reading the test disc at sector " + std::to_string(read_failure_.sector) + ": " +
+         reason + ".";
 }
 
 bool Engine::ReadOrSkip(int32_t count) { return count == 0 || ReadSequential(count); }

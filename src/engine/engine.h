@@ -23,6 +23,14 @@ struct Baselines {
   double CpuCalibration = 0;  // counter polls per ms
 };
 
+// The first read of a run that failed. A failed read is never timed into a result: once one
+// has failed, the run stops as a cancelled run does.
+struct ReadFailure {
+  bool failed = false;
+  int32_t sector = 0;  // the first sector the read asked for
+  int error = 0;       // the disc file's LastError()
+};
+
 // The benchmark engine: disc discovery, sector access, timing and every test. One instance
 // lives for the whole program; it holds what the program treats as module-level state.
 class Engine {
@@ -55,6 +63,15 @@ class Engine {
   double RunCpuTest(int32_t block_size, int32_t rate, bool with_reads);
   double RunBurstTest(int32_t block_size);
 
+  // The first failed read since the test file was opened or the record was cleared; after it
+  // no read reaches the drive and every test stops at its next progress point.
+  const ReadFailure& FirstReadFailure() const { return read_failure_; }
+  void ClearReadFailure() { read_failure_ = ReadFailure{}; }
+  // "Error reading the test disc at sector 3336: Input/output error."
+  std::string ReadFailureMessage() const;
+  // Whether the test under way should end: the user cancelled or a read failed.
+  bool StopRequested() const { return CancelRequested || read_failure_.failed; }
+
   // Where SeekOverhead and CpuCalibration are read from; the run points this at its results.
   void UseBaselines(const Baselines& baselines) { baselines_ = &baselines; }
 
@@ -81,10 +98,13 @@ class Engine {
   void Announce(const std::string& caption);
   bool ReachProgressPoint(int percent);
   double Seconds(int64_t counts) const;
+  bool ReadAtPosition(int32_t count);
 
   Platform platform_;
   std::unique_ptr<DiscFile> test_file_;
   std::string test_file_path_;
+  int64_t next_sector_ = 0;  // where a sequential read begins
+  ReadFailure read_failure_;
   SectorBuffer sector_buffer_;
   Baselines own_baselines_;
   const Baselines* baselines_ = &own_baselines_;

@@ -45,7 +45,7 @@ void Engine::Announce(const std::string& caption) {
 bool Engine::ReachProgressPoint(int percent) {
   if (OnTestProgress) OnTestProgress(percent);
   YieldToUI();
-  return CancelRequested;
+  return StopRequested();
 }
 
 double Engine::Seconds(int64_t counts) const {

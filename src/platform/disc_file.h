@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace vantric {
@@ -15,6 +16,10 @@ enum class ReadMode {
 
 std::string_view ReadModeName(ReadMode mode);
 
+// A read that came back with fewer bytes than asked for: no system call reports that as an
+// error of its own.
+inline constexpr int kShortRead = -1;
+
 // An open test file; closing it is destroying it.
 class DiscFile {
  public:
@@ -25,6 +30,12 @@ class DiscFile {
   virtual bool Seek(int64_t byte_offset) = 0;
   // Stands in for a synchronous ReadFile; must not allocate.
   virtual bool Read(void* buffer, uint32_t byte_count) = 0;
+
+  // Why the last failed Read failed: the system's error code (stands in for GetLastError), or
+  // kShortRead when fewer bytes came back than were asked for, as at the end of the file.
+  virtual int LastError() const = 0;
+  // The system's own wording of an error code that LastError gave.
+  virtual std::string ErrorText(int code) const;
 
   virtual ReadMode Mode() const = 0;
   // Length of the file in bytes.

@@ -23,10 +23,16 @@ bool LinuxDiscFile::Seek(int64_t byte_offset) {
 }
 
 bool LinuxDiscFile::Read(void* buffer, uint32_t byte_count) {
-  if (position_ < 0) return false;
+  if (position_ < 0) {
+    last_error_ = EINVAL;
+    return false;
+  }
   const int64_t at = position_;
   position_ += byte_count;
-  if (at > size_ || byte_count > size_ - at) return false;
+  if (at > size_ || byte_count > size_ - at) {
+    last_error_ = kShortRead;
+    return false;
+  }
   if (byte_count == 0) return true;
   if (mode_ == ReadMode::kUncached) {
     // Whole pages around the range, so no part of it can be served from memory.
@@ -41,7 +47,10 @@ bool LinuxDiscFile::ReadFully(char* buffer, uint32_t byte_count, int64_t at) {
   while (byte_count > 0) {
     const ssize_t got = pread(fd_, buffer, byte_count, at);
     if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) return false;
+    if (got <= 0) {
+      last_error_ = got < 0 ? errno : kShortRead;
+      return false;
+    }
     buffer += got;
     byte_count -= static_cast<uint32_t>(got);
     at += got;

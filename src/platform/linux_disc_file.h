@@ -22,6 +22,7 @@ class LinuxDiscFile : public DiscFile {
   // Stands in for ReadFile: pread at the position; a read that would cross the end of the file
   // reads nothing and fails, as a short read would.
   bool Read(void* buffer, uint32_t byte_count) override;
+  int LastError() const override { return last_error_; }
   ReadMode Mode() const override { return mode_; }
   int64_t Size() const override { return size_; }
 
@@ -37,6 +38,7 @@ class LinuxDiscFile : public DiscFile {
   int64_t size_;
   std::string note_;
   int64_t position_ = 0;  // -1: no valid position after a failed seek
+  int last_error_ = 0;
 };
 
 }  // namespace vantric

@@ -1,3 +1,5 @@
+#include <cstring>
+
 #include "platform/disc_file.h"
 
 namespace vantric {
@@ -14,6 +16,11 @@ std::string_view ReadModeName(ReadMode mode) {
       return "simulated";
   }
   return "unknown";
+}
+
+std::string DiscFile::ErrorText(int code) const {
+  if (code == kShortRead) return "the read returned fewer bytes than asked for";
+  return std::strerror(code);
 }
 
 }  // namespace vantric

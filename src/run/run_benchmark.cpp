@@ -107,6 +107,7 @@ class Run {
     results_.RunInProgress = false;
     results_.ResultsValid = false;
     engine_.CancelRequested = false;
+    engine_.ClearReadFailure();
     results_.ResetMeasurements();
 
     view_.ShowTestProgress(0);
@@ -154,7 +155,7 @@ class Run {
       view_.ShowTestProgress(static_cast<int>(Round(k * 0.125 * 100)));
       clock.Sleep(kWarmUpPauseMs);
       view_.ProcessMessages();
-      if (engine_.CancelRequested) return false;
+      if (engine_.StopRequested()) return false;
     }
     return true;
   }
@@ -172,29 +173,29 @@ class Run {
     if (flags_.Read16On) {
       if (FirstPass()) view_.DescribeStep(2);
       Accumulate(results_.Read16Inside, engine_.RunRead16kTest(512), "read16vi", KpsText);
-      if (engine_.CancelRequested) return false;
+      if (engine_.StopRequested()) return false;
     }
     if (flags_.Read2On) {
       if (FirstPass()) view_.DescribeStep(3);
       Accumulate(results_.Read2Inside, engine_.RunRead2kTest(2048), "read2vi", KpsText);
-      if (engine_.CancelRequested) return false;
+      if (engine_.StopRequested()) return false;
     }
     if (flags_.Read16On) {
       Accumulate(results_.Read16Center, engine_.RunRead16kTest(150000), "read16vc", KpsText);
-      if (engine_.CancelRequested) return false;
+      if (engine_.StopRequested()) return false;
     }
     if (flags_.Read2On) {
       Accumulate(results_.Read2Center, engine_.RunRead2kTest(152536), "read2vc", KpsText);
-      if (engine_.CancelRequested) return false;
+      if (engine_.StopRequested()) return false;
     }
     if (flags_.Read16On) {
       Accumulate(results_.Read16Outside, engine_.RunRead16kTest(298500), "read16vo", KpsText);
       if (FirstPass()) results_.FirstPassRead16Outside = results_.Read16Outside;
-      if (engine_.CancelRequested) return false;
+      if (engine_.StopRequested()) return false;
     }
     if (flags_.Read2On) {
       Accumulate(results_.Read2Outside, engine_.RunRead2kTest(296000), "read2vo", KpsText);
-      if (engine_.CancelRequested) return false;
+      if (engine_.StopRequested()) return false;
     }
     return RunAccessTests() && RunCpuTests() && RunBurstTests();
   }
@@ -204,17 +205,17 @@ class Run {
       view_.DescribeStep(4);
       results_.SeekOverhead = engine_.RunSeekOverheadTest();
       view_.SetText("latv", MsText(results_.SeekOverhead));
-      if (engine_.CancelRequested) return false;
+      if (engine_.StopRequested()) return false;
     }
     if (flags_.FullStrokeOn) {
       if (FirstPass()) view_.DescribeStep(5);
       Accumulate(results_.FullStrokeTime, engine_.RunFullStrokeTest(), "seekfullv", MsText);
-      if (engine_.CancelRequested) return false;
+      if (engine_.StopRequested()) return false;
     }
     if (flags_.RandomAccessOn) {
       if (FirstPass()) view_.DescribeStep(6);
       Accumulate(results_.RandomAccessTime, engine_.RunRandomAccessTest(), "seekrandv", MsText);
-      if (engine_.CancelRequested) return false;
+      if (engine_.StopRequested()) return false;
     }
     return true;
   }
@@ -234,7 +235,7 @@ class Run {
                   std::string_view value_label) {
     if (!PassesGate(flag, name_label, rate)) return true;
     Accumulate(sum, engine_.RunCpuTest(8, rate, true), value_label, PercentText);
-    return !engine_.CancelRequested;
+    return !engine_.StopRequested();
   }
 
   bool RunCpuTests() {
@@ -242,7 +243,7 @@ class Run {
       view_.DescribeStep(7);
       results_.CpuCalibration = engine_.RunCpuTest(8, 300, false);
       view_.DescribeStep(8);
-      if (engine_.CancelRequested) return false;
+      if (engine_.StopRequested()) return false;
     }
     return RunCpuTest(flags_.Cpu2xOn, "cpu2x", 150, results_.CpuUsage2x, "cpu2xv") &&
            RunCpuTest(flags_.Cpu4xOn, "cpu4x", 300, results_.CpuUsage4x, "cpu4xv") &&
@@ -256,7 +257,7 @@ class Run {
   bool RunBurstTest(bool flag, int32_t sectors, double& sum, std::string_view label) {
     if (!flag) return true;
     Accumulate(sum, engine_.RunBurstTest(sectors), label, KpsText);
-    return !engine_.CancelRequested;
+    return !engine_.StopRequested();
   }
 
   bool RunBurstTests() {
@@ -268,11 +269,13 @@ class Run {
            RunBurstTest(flags_.Burst16kOn, 8, results_.BurstRate16k, "burst16kv");
   }
 
+  // A failed read outranks a cancel: its results could not be trusted in any case.
   RunOutcome Abort() {
     results_.RunInProgress = false;
-    view_.ShowMessage("Test aborted by user.");
+    const bool read_failed = engine_.FirstReadFailure().failed;
+    view_.ShowMessage(read_failed ? engine_.ReadFailureMessage() : "Test aborted by user.");
     view_.HideWindow();
-    return RunOutcome::kCancelled;
+    return read_failed ? RunOutcome::kReadFailed : RunOutcome::kCancelled;
   }
 
   void TakeMeans() {

@@ -22,6 +22,8 @@ enum class RunOutcome {
   kCompleted,  // every pass ran (or none was asked for); results shown, log step done
   kNoCounter,  // the machine has no performance counter; nothing was measured
   kCancelled,  // CancelRequested was seen; nothing presented, nothing logged
+  // A read failed; ended as a cancelled run, with a message naming the sector and the reason.
+  kReadFailed,
 };
 
 // Runs the selected tests for the requested passes on the open test file, showing the running

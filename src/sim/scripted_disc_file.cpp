@@ -1,5 +1,7 @@
 #include "sim/scripted_disc_file.h"
 
+#include <cerrno>
+
 namespace vantric {
 
 namespace {
@@ -16,9 +18,13 @@ bool ScriptedDiscFile::Read(void*, uint32_t byte_count) {
                           static_cast<int32_t>(byte_count / kSectorBytes), clock_.Now()};
   reads_.push_back(read);
   if (script_) clock_.Advance(script_(read));
-  if (position_ < 0) return false;
+  if (position_ < 0) {
+    last_error_ = EINVAL;
+    return false;
+  }
   const bool within_file = position_ + static_cast<int64_t>(byte_count) <= size_;
   position_ += byte_count;
+  if (!within_file) last_error_ = kShortRead;
   return within_file;
 }
 

@@ -28,6 +28,7 @@ class ScriptedDiscFile : public DiscFile {
 
   bool Seek(int64_t byte_offset) override;
   bool Read(void* buffer, uint32_t byte_count) override;
+  int LastError() const override { return last_error_; }
   ReadMode Mode() const override { return ReadMode::kSimulated; }
   int64_t Size() const override { return size_; }
 
@@ -41,6 +42,7 @@ class ScriptedDiscFile : public DiscFile {
   Script script_;
   int64_t position_ = 0;  // -1: no valid position after a failed seek
   std::vector<ScriptedRead> reads_;
+  int last_error_ = 0;
 };
 
 }  // namespace vantric

@@ -10,7 +10,7 @@ Simulation::Simulation(const DriveProfile& profile, int64_t test_file_bytes)
       drive_(profile.parameters) {
   drives_.SetDriveType('D', DRIVE_CDROM);
   drives_.AddFile(kSimulatedTestFilePath, [this, test_file_bytes] {
-    return std::make_unique<SimulatedDiscFile>(clock_, drive_, test_file_bytes);
+    return std::make_unique<SimulatedDiscFile>(clock_, drive_, test_file_bytes, faults_);
   });
 }
 

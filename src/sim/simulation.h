@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "sim/drive_faults.h"
 #include "sim/drive_model.h"
 #include "sim/drive_profiles.h"
 #include "sim/table_drives.h"
@@ -32,12 +33,15 @@ class Simulation {
   VirtualClock& clock() { return clock_; }
   TableDrives& drives() { return drives_; }
   DriveModel& drive() { return drive_; }
+  // What the drive fails to read; none unless a test sets some.
+  DriveFaults& faults() { return faults_; }
   const DriveProfile& profile() const { return profile_; }
 
  private:
   const DriveProfile& profile_;
   VirtualClock clock_;
   DriveModel drive_;
+  DriveFaults faults_;
   TableDrives drives_;
 };
 

@@ -30,12 +30,34 @@ TEST(SectorAccessTest, SeekToStartReadsSectorZero) {
 
 TEST(SectorAccessTest, BadPositionsAndCountsFailWithoutHarm) {
   EngineRig rig;
-  EXPECT_FALSE(rig.engine.ReadSectorAt(-1));
-  EXPECT_FALSE(rig.engine.ReadSequential(1)) << "no valid position after a failed seek";
-  EXPECT_FALSE(rig.engine.ReadSectorAt(299'557)) << "beyond the end of the test file";
-  EXPECT_TRUE(rig.engine.ReadSectorAt(299'556));
   EXPECT_FALSE(rig.engine.ReadSequential(17)) << "larger than the sector buffer";
   EXPECT_FALSE(rig.engine.ReadSequential(0));
+  EXPECT_FALSE(rig.engine.FirstReadFailure().failed) << "refused before reaching the drive";
+  EXPECT_TRUE(rig.engine.ReadSectorAt(299'556));
+  EXPECT_FALSE(rig.engine.ReadSectorAt(-1));
+}
+
+// The first failure is what the user is told about; reads after it would only time a drive
+// that no longer answers, so they stop reaching it until the record is cleared.
+TEST(SectorAccessTest, FirstFailedReadIsKeptAndLaterReadsDoNotReachTheDrive) {
+  EngineRig rig;
+  ASSERT_TRUE(rig.engine.ReadSectorAt(299'550));
+  EXPECT_TRUE(rig.engine.ReadSequential(6));
+  EXPECT_FALSE(rig.engine.ReadSequential(2)) << "crosses the end of the test file";
+  const size_t reads = rig.file->Reads().size();
+  EXPECT_FALSE(rig.engine.ReadSectorAt(100));
+  EXPECT_FALSE(rig.engine.ReadSequential(1));
+  EXPECT_EQ(rig.file->Reads().size(), reads);
+
+  EXPECT_TRUE(rig.engine.StopRequested());
+  EXPECT_EQ(rig.engine.FirstReadFailure().sector, 299'557);
+  EXPECT_EQ(rig.engine.ReadFailureMessage(),
+            "Error reading the test disc at sector 299557: the read returned fewer bytes than "
+            "asked for.");
+
+  rig.engine.ClearReadFailure();
+  EXPECT_TRUE(rig.engine.ReadSectorAt(100));
+  EXPECT_FALSE(rig.engine.StopRequested());
 }
 
 TEST(SectorAccessTest, ReadsFailWhenNoFileIsOpen) {

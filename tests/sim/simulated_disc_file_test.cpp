@@ -48,7 +48,8 @@ class SimulatedDiscFileTest : public ::testing::Test {
 
   VirtualClock clock_{VirtualClock::kDefaultFrequency, 1000};
   DriveModel drive_{QuickDrive()};
-  SimulatedDiscFile file_{clock_, drive_, kFileBytes};
+  DriveFaults faults_;
+  SimulatedDiscFile file_{clock_, drive_, kFileBytes, faults_};
   alignas(4096) std::array<char, 32768> buffer_{};
 };
 
