@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/disc_file.h"
@@ -19,6 +20,14 @@ enum DriveType : uint32_t {
   DRIVE_RAMDISK = 6,
 };
 
+// The optical drive a test file is read from, as the drive itself names it.
+struct DriveIdentity {
+  std::string device;  // "/dev/sr0"
+  std::string vendor;
+  std::string model;
+  std::string revision;
+};
+
 // Drive letters and the files on them. Paths are in drive-letter form ("D:\DATA\VANTRIC.DAT").
 class Drives {
  public:
@@ -32,6 +41,11 @@ class Drives {
   virtual std::unique_ptr<DiscFile> OpenUnbuffered(const std::string& path) = 0;
   // The local file name a drive-letter path refers to, for display; empty when unmapped.
   virtual std::string LocalPath(const std::string& path) = 0;
+  // The drive behind a drive-letter path; nothing for a folder or a drive the system cannot
+  // name.
+  virtual std::optional<DriveIdentity> IdentifyDrive(const std::string& /*path*/) {
+    return std::nullopt;
+  }
 };
 
 }  // namespace vantric
