@@ -4,8 +4,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "iso_image_builder.h"
 #include "test_file_writer.h"
+#ifndef _WIN32
+#include "iso_image_builder.h"
+#endif
 
 namespace {
 
@@ -16,7 +18,7 @@ constexpr const char* kUsage =
     "incompressible data. Burn DIR to a disc (or pass it to the benchmark with --drive DIR).\n"
     "\n"
     "  --force     write the file even when one of the right size is already there\n"
-    "  --iso FILE  also build an ISO 9660 image of DIR in FILE (needs xorriso)\n"
+    "  --iso FILE  also build an ISO 9660 image of DIR in FILE (needs xorriso; not on Windows)\n"
     "  --help      show this text\n"
     "\n"
     "Exit status: 0 on success, 1 when writing fails, 2 for a wrong command line.\n";
@@ -50,11 +52,20 @@ int main(int argc, char** argv) {
     }
   }
   if (directory.empty()) return UsageError("no DIR given");
-  // Found out before spending the time on the test file.
+    // Found out before spending the time on the test file.
+#ifdef _WIN32
+  if (!iso_path.empty()) {
+    std::fprintf(stderr,
+                 "vantric-mkdisc: --iso needs xorriso, which is not available on Windows; write "
+                 "the test file without --iso and burn DIR with a disc burning program\n");
+    return 1;
+  }
+#else
   if (!iso_path.empty() && !vantric::ProgramOnPath("xorriso")) {
     std::fprintf(stderr, "vantric-mkdisc: xorriso is not installed; it is needed for --iso\n");
     return 1;
   }
+#endif
 
   const auto start = std::chrono::steady_clock::now();
   const vantric::TestFileOutcome outcome = vantric::WriteTestFile(directory, options);
@@ -71,6 +82,7 @@ int main(int argc, char** argv) {
                 static_cast<double>(options.size) / 1e6 / seconds);
   }
 
+#ifndef _WIN32
   if (!iso_path.empty()) {
     std::string error;
     if (!vantric::BuildIsoImage(directory, iso_path, &error)) {
@@ -79,5 +91,6 @@ int main(int argc, char** argv) {
     }
     std::printf("built %s\n", iso_path.c_str());
   }
+#endif
   return 0;
 }

@@ -16,7 +16,8 @@ struct TestFileOptions {
   int64_t size = kTestFileBytes;
   uint64_t seed = kDefaultTestFileSeed;
   bool force = false;  // write even when a file of the right size is there
-  // Stands in for write(2); tests make it fail part way.
+  // Stands in for write(2) where the system has it (not on Windows); tests make it fail part
+  // way.
   std::function<ssize_t(int fd, const void* data, size_t bytes)> write = nullptr;
 };
 

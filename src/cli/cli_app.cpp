@@ -12,10 +12,7 @@
 #include "cli/json_report.h"
 #include "cli/terminal_view.h"
 #include "engine/engine.h"
-#include "platform/linux_clock.h"
-#include "platform/linux_drives.h"
-#include "platform/linux_registry.h"
-#include "platform/linux_system.h"
+#include "platform/native.h"
 #include "run/results_log.h"
 #include "run/run_benchmark.h"
 #include "run/settings_checks.h"
@@ -36,12 +33,12 @@ int InvalidOptions(std::ostream& err, const std::string& message) {
 // The clock and drives of a run: a simulated drive, or the machine's own.
 struct Machine {
   std::unique_ptr<Simulation> simulation;
-  LinuxClock linux_clock;
-  std::unique_ptr<LinuxDrives> linux_drives;
+  NativeClock native_clock;
+  std::unique_ptr<NativeDrives> native_drives;
 
-  Clock& clock() { return simulation ? static_cast<Clock&>(simulation->clock()) : linux_clock; }
+  Clock& clock() { return simulation ? static_cast<Clock&>(simulation->clock()) : native_clock; }
   Drives& drives() {
-    return simulation ? static_cast<Drives&>(simulation->drives()) : *linux_drives;
+    return simulation ? static_cast<Drives&>(simulation->drives()) : *native_drives;
   }
 };
 
@@ -49,8 +46,8 @@ void DescribeTestFile(Engine& engine, Machine& machine, std::ostream& err) {
   const DiscFile& file = *engine.TestFile();
   err << "Test file: " << machine.drives().LocalPath(engine.TestFilePath()) << " ("
       << ReadModeName(file.Mode()) << " reads)\n";
-  if (machine.linux_drives && !machine.linux_drives->LastOpenNote().empty()) {
-    err << "Note: " << machine.linux_drives->LastOpenNote() << "\n";
+  if (machine.native_drives && !machine.native_drives->LastOpenNote().empty()) {
+    err << "Note: " << machine.native_drives->LastOpenNote() << "\n";
   }
   if (file.Size() < kFullTestFileBytes) {
     err << "Warning: the test file holds " << file.Size() << " bytes, less than the "
@@ -115,10 +112,10 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     machine.simulation = MakeSimulation(options.simulate_profile, &error);
     if (!machine.simulation) return InvalidOptions(err, error);
   } else {
-    machine.linux_drives = std::make_unique<LinuxDrives>(options.drive_directories);
+    machine.native_drives = std::make_unique<NativeDrives>(options.drive_directories);
   }
-  LinuxSystem system(options.net ? std::vector<std::string>{"NET"} : std::vector<std::string>{});
-  LinuxRegistry registry;
+  NativeSystem system(options.net ? std::vector<std::string>{"NET"} : std::vector<std::string>{});
+  NativeRegistry registry;
   TerminalPump pump;
   Engine engine(Platform{machine.clock(), machine.drives(), registry, system, pump});
   pump.Attach(&engine);

@@ -1,14 +1,12 @@
 #include "engine/sector_buffer.h"
 
-#include <cstdlib>
 #include <new>
 
 namespace vantric {
 
-SectorBuffer::SectorBuffer() : data_(std::aligned_alloc(kAlignment, kBytes)) {
-  if (data_ == nullptr) throw std::bad_alloc();
-}
+// Aligned new rather than aligned_alloc, which not every C runtime has.
+SectorBuffer::SectorBuffer() : data_(::operator new (kBytes, std::align_val_t{kAlignment})) {}
 
-SectorBuffer::~SectorBuffer() { std::free(data_); }
+SectorBuffer::~SectorBuffer() { ::operator delete (data_, std::align_val_t{kAlignment}); }
 
 }  // namespace vantric

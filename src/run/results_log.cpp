@@ -1,10 +1,6 @@
 #include "run/results_log.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-
+#include "platform/files.h"
 #include "run/value_text.h"
 
 namespace vantric {
@@ -30,20 +26,6 @@ class LogLines {
  private:
   std::vector<std::string> lines_;
 };
-
-bool WriteAll(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    if (written == 0) return false;
-    done += static_cast<size_t>(written);
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -137,18 +119,17 @@ std::vector<std::string> ResultsLogLines(const ReportContent& content) {
 
 LogWriteOutcome AppendLinesToFile(const std::string& path, const std::vector<std::string>& lines,
                                   const char* line_end) {
-  // O_APPEND: every write lands after whatever the file holds, so old bytes stay untouched.
-  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-  if (fd < 0) return LogWriteOutcome::kOpenFailed;
+  OutputFile file = OutputFile::OpenForAppending(path);
+  if (!file.is_open()) return LogWriteOutcome::kOpenFailed;
   bool ok = true;
   for (const std::string& line : lines) {
     // One write per line: a failure keeps every whole line before it.
-    if (!WriteAll(fd, line + line_end)) {
+    if (!file.Write(line + line_end)) {
       ok = false;
       break;
     }
   }
-  if (::close(fd) != 0) ok = false;
+  if (file.Close() != 0) ok = false;
   return ok ? LogWriteOutcome::kWritten : LogWriteOutcome::kWriteFailed;
 }
 

@@ -1,51 +1,34 @@
 #include "run/settings_checks.h"
 
-#include <fcntl.h>
-#include <glob.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-
+#include "platform/files.h"
 #include "run/text_readers.h"
 
 namespace vantric {
 namespace {
 
-bool HasWildcard(const std::string& name) { return name.find_first_of("*?[") != std::string::npos; }
-
 std::string IoErrorText(const char* step, int error_number) {
   return std::string("I/O error ") + std::to_string(error_number) + " (" + step +
-         "): " + std::strerror(error_number);
+         "): " + SystemErrorText(error_number);
 }
 
 }  // namespace
 
 bool FileSystemLogNameProbe::EntryExists(const std::string& name) {
-  struct stat info;
-  if (::lstat(name.c_str(), &info) == 0) return true;
-  if (!HasWildcard(name)) return false;
-  glob_t matches{};
-  const int result = ::glob(name.c_str(), GLOB_NOSORT, nullptr, &matches);
-  const bool found = result == 0 && matches.gl_pathc > 0;
-  ::globfree(&matches);
-  return found;
+  return DirectoryEntryExists(name);
 }
 
 LogNameProbe::Outcome FileSystemLogNameProbe::ProbeCreate(const std::string& name,
                                                           std::string* detail) {
-  // O_EXCL: a file that appeared since the existence check must not be truncated by a probe.
-  const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return Outcome::kCannotCreate;
-  if (::close(fd) != 0) {
-    const int error_number = errno;
-    ::unlink(name.c_str());
-    if (detail) *detail = IoErrorText("close", error_number);
+  // A new file only: one that appeared since the existence check must not be truncated.
+  OutputFile file = OutputFile::CreateNew(name);
+  if (!file.is_open()) return Outcome::kCannotCreate;
+  if (const int error = file.Close(); error != 0) {
+    DeleteNamedFile(name);
+    if (detail) *detail = IoErrorText("close", error);
     return Outcome::kCleanupFailed;
   }
-  if (::unlink(name.c_str()) != 0) {
-    if (detail) *detail = IoErrorText("delete", errno);
+  if (const int error = DeleteNamedFile(name); error != 0) {
+    if (detail) *detail = IoErrorText("delete", error);
     return Outcome::kCleanupFailed;
   }
   return Outcome::kCreatedAndRemoved;

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vantric {
+
+// A file the program writes besides reading the test disc: the log, and the probe of a log
+// name. Bytes go out as given: line ends are never translated.
+class OutputFile {
+ public:
+  // Stands in for CreateFileA with OPEN_ALWAYS and writes at the end: an existing file keeps
+  // its bytes, a missing one is created.
+  static OutputFile OpenForAppending(const std::string& path);
+  // Stands in for CreateFileA with CREATE_NEW: fails when anything of that name exists.
+  static OutputFile CreateNew(const std::string& path);
+
+  OutputFile(OutputFile&& other) noexcept : handle_(other.handle_) { other.handle_ = kNoHandle; }
+  OutputFile& operator=(OutputFile&&) = delete;
+  OutputFile(const OutputFile&) = delete;
+  ~OutputFile() { Close(); }
+
+  bool is_open() const { return handle_ != kNoHandle; }
+  // Stands in for WriteFile of all of `bytes`.
+  bool Write(std::string_view bytes);
+  // Stands in for CloseHandle: 0, or the system's error code.
+  int Close();
+
+ private:
+  static constexpr long long kNoHandle = -1;
+  explicit OutputFile(long long handle) : handle_(handle) {}
+
+  long long handle_;  // a descriptor, or a HANDLE
+};
+
+// Stands in for DeleteFileA: 0, or the system's error code.
+int DeleteNamedFile(const std::string& path);
+
+// The system's wording of one of its error codes.
+std::string SystemErrorText(int code);
+
+// Stands in for FindFirstFileA: whether any directory entry answers to `name`, whose last part
+// may hold wildcards.
+bool DirectoryEntryExists(const std::string& name);
+
+}  // namespace vantric
