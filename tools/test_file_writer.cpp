@@ -68,8 +68,9 @@ class DiscFolders {
 
 TestFileOutcome WriteTestFile(const std::string& directory, const TestFileOptions& options) {
   TestFileOutcome outcome;
-  const std::string data_directory = directory + "/DATA";
-  outcome.path = data_directory + "/VANTRIC.DAT";
+  // The system's own separator, so that Windows shows D:\DATA\VANTRIC.DAT.
+  const std::string data_directory = (fs::path(directory) / "DATA").string();
+  outcome.path = (fs::path(data_directory) / "VANTRIC.DAT").string();
 
   std::error_code failure;
   if (!options.force && fs::is_regular_file(outcome.path, failure) &&

@@ -124,6 +124,10 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
   switch (engine.FindTestDisc()) {
     case NoDisc:
       err << "Insert Vantric disc in drive before running test.\n";
+      // The one test file found, when the system would not open it for the benchmark's reads.
+      if (machine.native_drives && !machine.native_drives->LastOpenNote().empty()) {
+        err << "Note: " << machine.native_drives->LastOpenNote() << "\n";
+      }
       return kExitNoRun;
     case SeveralDiscs:
       err << "Please insert only ONE Vantric disc in CD-ROM drive(s) for test.\n";

@@ -1,11 +1,15 @@
 #include "cli/interrupt.h"
 
+#include <atomic>
 #include <csignal>
 
 namespace vantric {
 namespace {
 
-volatile std::sig_atomic_t interrupt_flag = 0;
+// Set from a signal handler, or on Windows from the console's own thread: a lock-free atomic
+// is safe in both.
+std::atomic<bool> interrupt_flag = false;
+static_assert(std::atomic<bool>::is_always_lock_free);
 
 extern "C" void OnInterrupt(int signal_number) {
   if (interrupt_flag) {
@@ -14,15 +18,15 @@ extern "C" void OnInterrupt(int signal_number) {
     std::raise(signal_number);
     return;
   }
-  interrupt_flag = 1;
+  interrupt_flag = true;
 }
 
 }  // namespace
 
 void InstallInterruptHandler() { std::signal(SIGINT, OnInterrupt); }
 
-bool InterruptRequested() { return interrupt_flag != 0; }
+bool InterruptRequested() { return interrupt_flag; }
 
-void SetInterruptRequested(bool requested) { interrupt_flag = requested ? 1 : 0; }
+void SetInterruptRequested(bool requested) { interrupt_flag = requested; }
 
 }  // namespace vantric

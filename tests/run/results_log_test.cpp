@@ -7,7 +7,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/linux_system.h"
 #include "run_rig.h"
 
 namespace vantric::testing {
@@ -288,27 +287,6 @@ TEST_F(LogFileTest, AFullDeviceReportsAWriteError) {
   EXPECT_EQ(rig.view.messages, std::vector<std::string>{"Error writing log file."});
   EXPECT_TRUE(rig.results.ResultsValid);
   EXPECT_TRUE(rig.view.IsVisible("Button2"));
-}
-
-TEST_F(LogFileTest, TimesUseTheLocaleTimeFormat) {
-  ScriptedRunRig rig;
-  try {
-    LinuxSystem system({}, "en_US.UTF-8");
-    TestResults results;
-    results.StartTime = {.year = 1997, .month = 5, .day = 2, .hour = 14, .minute = 9, .second = 30};
-    results.EndTime = {.year = 1997, .month = 5, .day = 2, .hour = 14, .minute = 21, .second = 5};
-    FakeUserInformation user;
-    TestSettings settings;
-    Engine engine{Platform{rig.clock, rig.drives, rig.registry, system, rig.pump}};
-    const ReportContent content = GatherReportContent(engine, settings, results, user);
-    const std::vector<std::string> lines = ResultsLogLines(content);
-    if (lines[3] == "Test Started: 14:09:30" || lines[3].empty())
-      GTEST_SKIP() << "en_US locale not installed";
-    EXPECT_EQ(lines[3], "Test Started: 02:09:30 PM");
-    EXPECT_EQ(lines[4], "Test Ended: 02:21:05 PM");
-  } catch (const std::exception& error) {
-    GTEST_SKIP() << error.what();
-  }
 }
 
 }  // namespace
