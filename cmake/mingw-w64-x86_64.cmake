@@ -7,7 +7,10 @@ set(CMAKE_C_COMPILER ${triple}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${triple}-g++-posix)
 set(CMAKE_RC_COMPILER ${triple}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/${triple})
+# Libraries cross-built for this toolchain (GoogleTest, by scripts/build-windows) are found in
+# VANTRIC_WINDOWS_DEPS, never the build machine's own.
+set(VANTRIC_WINDOWS_DEPS "" CACHE PATH "Install prefix of libraries built for Windows")
+set(CMAKE_FIND_ROOT_PATH /usr/${triple} ${VANTRIC_WINDOWS_DEPS})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
