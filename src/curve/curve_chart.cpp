@@ -47,10 +47,10 @@ std::string EscapeXml(const std::string& text) {
   return escaped;
 }
 
-// A step of 1, 2 or 5 times a power of ten that cuts `range` into about five parts.
+// A step of 1, 2 or 5 times a power of ten that cuts `range` into about eight parts.
 double TickStep(double range) {
   if (range <= 0) return 1;
-  const double rough = range / 5;
+  const double rough = range / 8;
   const double power = std::pow(10, std::floor(std::log10(rough)));
   for (const double factor : {1.0, 2.0, 5.0}) {
     if (factor * power >= rough) return factor * power;

@@ -10,6 +10,7 @@ namespace {
 constexpr size_t kEndPoints = 3;
 constexpr double kCavRatio = 1.2;
 constexpr size_t kLargestRises = 10;
+constexpr size_t kMedianReach = 2;
 constexpr double kZonedShare = 0.5;
 
 double MeanX(std::vector<CurvePoint>::const_iterator first,
@@ -27,17 +28,19 @@ double EndX(const std::vector<CurvePoint>& points) {
   return MeanX(points.end() - std::min(kEndPoints, points.size()), points.end());
 }
 
-std::vector<double> MedianOfThree(const std::vector<CurvePoint>& points) {
+// Takes out dips of one or two points, such as a weak spot, which would otherwise come back
+// as a jump.
+std::vector<double> MedianOfFive(const std::vector<CurvePoint>& points) {
   std::vector<double> smoothed;
   smoothed.reserve(points.size());
   for (size_t i = 0; i < points.size(); ++i) {
-    if (i == 0 || i + 1 == points.size()) {
-      smoothed.push_back(points[i].X());
-      continue;
-    }
-    double three[] = {points[i - 1].X(), points[i].X(), points[i + 1].X()};
-    std::sort(std::begin(three), std::end(three));
-    smoothed.push_back(three[1]);
+    const size_t first = i < kMedianReach ? 0 : i - kMedianReach;
+    const size_t last = std::min(points.size(), i + kMedianReach + 1);
+    std::vector<double> window;
+    for (size_t k = first; k < last; ++k) window.push_back(points[k].X());
+    std::nth_element(window.begin(),
+                     window.begin() + static_cast<std::ptrdiff_t>(window.size() / 2), window.end());
+    smoothed.push_back(window[window.size() / 2]);
   }
   return smoothed;
 }
@@ -62,7 +65,7 @@ CurveShape ClassifyCurveShape(const std::vector<CurvePoint>& points) {
   const double end = EndX(points);
   if (end <= start * kCavRatio) return CurveShape::kClv;
 
-  const std::vector<double> smoothed = MedianOfThree(points);
+  const std::vector<double> smoothed = MedianOfFive(points);
   std::vector<double> rises;
   for (size_t i = 1; i < smoothed.size(); ++i) {
     rises.push_back(std::max(0.0, smoothed[i] - smoothed[i - 1]));

@@ -31,7 +31,7 @@ struct CurveSummary {
 // The shape rule:
 // - start and end are the means of the first and last three points;
 // - CLV when the end is at most 1.2 times the start;
-// - otherwise, after a median of three has taken out single-point dips, zoned when the ten
+// - otherwise, after a median of five has taken out dips of one or two points, zoned when the ten
 //   largest rises between neighbouring points carry at least half of the whole rise (a ramp
 //   spreads its rise over every point), CAV when they do not.
 CurveShape ClassifyCurveShape(const std::vector<CurvePoint>& points);
