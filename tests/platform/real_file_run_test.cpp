@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/engine.h"
+#include "fake_machine.h"
 #include "fakes.h"
 #include "platform/linux_clock.h"
 #include "platform/linux_drives.h"
@@ -17,8 +18,8 @@ namespace {
 using testing::TempDir;
 
 struct Rig {
-  explicit Rig(const std::string& drive_directory, const std::string& mounts)
-      : drives({drive_directory}, mounts), engine(Platform{clock, drives, registry, system, pump}) {
+  Rig(const std::string& drive_directory, const SystemPaths& paths)
+      : drives({drive_directory}, paths), engine(Platform{clock, drives, registry, system, pump}) {
     engine.UseBaselines(baselines);
     engine.CounterFrequency = clock.Frequency();
     engine.CounterTicksPerMs = static_cast<double>(engine.CounterFrequency) * 0.001;
@@ -46,14 +47,14 @@ class RealFileRunTest : public ::testing::Test {
     options.size = size;
     const TestFileOutcome outcome = WriteTestFile(dir_ / name, options);
     EXPECT_TRUE(outcome.ok) << outcome.message;
-    testing::WriteFile(dir_ / "mounts", "");  // only the --drive folder, whatever is mounted
     return dir_ / name;
   }
   TempDir dir_;
+  testing::FakeMachine machine_{dir_ / "machine"};  // only the --drive folder, whatever is mounted
 };
 
 TEST_F(RealFileRunTest, EveryTestGivesAFiniteValueOnAFullSizeFile) {
-  Rig rig(MakeDisc("disc", kTestFileBytes), dir_ / "mounts");
+  Rig rig(MakeDisc("disc", kTestFileBytes), machine_.paths());
   Engine& engine = rig.engine;
   ASSERT_EQ(engine.CandidateDrives, std::vector<std::string>{"D:"});
   ASSERT_EQ(engine.FindTestDisc(), DiscOpened);
@@ -106,7 +107,7 @@ TEST_F(RealFileRunTest, EveryTestGivesAFiniteValueOnAFullSizeFile) {
 }
 
 TEST_F(RealFileRunTest, ShortFileFailsReadsBeyondItsEndAndEveryTestReturns) {
-  Rig rig(MakeDisc("small", 1 << 20), dir_ / "mounts");
+  Rig rig(MakeDisc("small", 1 << 20), machine_.paths());
   Engine& engine = rig.engine;
   ASSERT_EQ(engine.FindTestDisc(), DiscOpened);
   EXPECT_TRUE(engine.ReadSectorAt(511));
