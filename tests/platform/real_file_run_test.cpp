@@ -66,8 +66,12 @@ TEST_F(RealFileRunTest, EveryTestGivesAFiniteValueOnAFullSizeFile) {
   engine.SeekToStart();
   EXPECT_TRUE(engine.ReadSequential(8));
   EXPECT_TRUE(engine.ReadSectorAt(299556)) << "the highest sector any test reads";
+  // The engine reads nothing after a failed read until it is cleared, as a new run does.
   EXPECT_FALSE(engine.ReadSectorAt(299557));
+  EXPECT_EQ(engine.FirstReadFailure().error, kShortRead);
+  engine.ClearReadFailure();
   EXPECT_FALSE(engine.ReadSectorAt(-1));
+  engine.ClearReadFailure();
 
   auto expect_finite = [](const char* name, double value) {
     std::printf("%-20s %.3f\n", name, value);
@@ -112,9 +116,12 @@ TEST_F(RealFileRunTest, ShortFileFailsReadsBeyondItsEndAndEveryTestReturns) {
   ASSERT_EQ(engine.FindTestDisc(), DiscOpened);
   EXPECT_TRUE(engine.ReadSectorAt(511));
   EXPECT_FALSE(engine.ReadSectorAt(512));
+  engine.ClearReadFailure();
   EXPECT_FALSE(engine.ReadSectorAt(150000));
+  engine.ClearReadFailure();
   EXPECT_TRUE(engine.ReadSectorAt(504));
   EXPECT_FALSE(engine.ReadSequential(16)) << "crosses the end";
+  engine.ClearReadFailure();
 
   std::vector<double> values;
   for (const int32_t sector : k16kPositions) values.push_back(engine.RunRead16kTest(sector));
