@@ -25,7 +25,8 @@ class LinuxDrives : public Drives {
   bool CanOpenForReading(const std::string& path) override;
   // Stands in for CreateFileA with FILE_FLAG_NO_BUFFERING: direct, device or uncached reads.
   std::unique_ptr<DiscFile> OpenUnbuffered(const std::string& path) override;
-  // For a disc that is not mounted: the device and the path on the disc ("/dev/sr0:/DATA/X").
+  // The file under its folder or the disc's mount point; for a disc that is not mounted, the
+  // device and the path on the disc ("/dev/sr0:/DATA/VANTRIC.DAT").
   std::string LocalPath(const std::string& path) override;
   // The optical drive's device, vendor, model and revision; nothing for a folder.
   std::optional<DriveIdentity> IdentifyDrive(const std::string& path) override;

@@ -10,10 +10,12 @@ namespace vantric {
 
 // What an optical drive holds at the moment it is looked at.
 struct OpticalDriveState {
-  int open_error = 0;  // the system's reason a read-only open of the device failed; 0: it opened
-  bool disc_ready =
-      false;  // the drive reports a disc it can read (an image file standing in: always)
-  std::optional<std::string> mount_point;  // where the disc is mounted now
+  // The system's reason a read-only open of the device failed; 0 when it opened.
+  int open_error = 0;
+  // The drive reports a disc it can read; an image file standing in for one always does.
+  bool disc_ready = false;
+  // Where the disc is mounted now.
+  std::optional<std::string> mount_point;
 };
 
 // Looks at the drive behind `device_node` without waiting for it: the device is opened with
