@@ -30,9 +30,8 @@ class FrameCornerKeeper : public QObject {
   FrameCornerKeeper(QWidget& box, const QWidget& reporter)
       : QObject(&box), box_(box), reporter_(reporter) {
     box.winId();  // from now on a move places the frame if its size is known, else the client
-    const QRect reporter_frame = reporter.frameGeometry();
     const bool frame_known = box.frameGeometry() != box.geometry();
-    box.move(frame_known ? reporter_frame.topLeft() : reporter.geometry().topLeft());
+    box.move(frame_known ? reporter.frameGeometry().topLeft() : reporter.geometry().topLeft());
     box.installEventFilter(this);
   }
 
