@@ -25,6 +25,12 @@ std::string CpuTestLabel(const CpuTestName& test, const TestSettings& settings) 
   return *test.name ? test.name : "User " + settings.userval + "kps";
 }
 
+// "/dev/sr0, Vendor Model Revision", as much of it as is known.
+std::string DriveLabel(const DriveIdentity& drive) {
+  const std::string name = DriveName(drive);
+  return drive.device + (drive.device.empty() || name.empty() ? "" : ", ") + name;
+}
+
 }  // namespace
 
 std::string DriveName(const DriveIdentity& drive) {
@@ -53,8 +59,7 @@ std::string TestFileLine(const std::string& local_path, ReadMode mode,
   std::string line =
       "Test file: " + local_path + " (" + std::string(ReadModeName(mode)) + " reads)";
   if (drive) {
-    const std::string name = DriveName(*drive);
-    line += " on " + drive->device + (drive->device.empty() || name.empty() ? "" : ", ") + name;
+    line += " on " + DriveLabel(*drive);
   } else if (in_drive_folder && mode != ReadMode::kDevice) {
     line +=
         " in a folder on a fixed disk, not a CD-ROM drive: its figures are not comparable "
@@ -74,7 +79,9 @@ std::string NoDiscHelp(Drives& drives, const std::vector<std::string>& searched,
         "MIRELTON/VANTRIC/VANTRIC.DAT) on:\n";
     for (const std::string& letter : searched) {
       const std::string root = letter + "\\";
-      const std::string local = drives.LocalPath(root);
+      // An optical drive is named by its device; a folder by its path.
+      const std::optional<DriveIdentity> drive = drives.IdentifyDrive(root);
+      const std::string local = drive ? DriveLabel(*drive) : drives.LocalPath(root);
       const char* kind = InDriveFolder(drives, root, drive_directories)
                              ? "folder given with --drive"
                          : drives.GetDriveType(root) == DRIVE_REMOTE ? "network drive"
