@@ -55,22 +55,27 @@ const char* const kCliUsage =
     "                       default: every test but the user CPU test\n"
     "  --user-rate KPS      also run the CPU test at KPS (an even number of KB/s)\n"
     "  --passes N           number of passes, 1 to 99 (default 1)\n"
-    "  --log FILE           append the report to FILE\n"
-    "  --drive-info TEXT    CD-ROM drive make and model, for the log\n"
-    "  --controller-info TEXT  controller make, model and bus, for the log\n"
-    "  --computer-info TEXT computer make, CPU type and speed, for the log\n"
-    "  --json FILE          also write the results as JSON to FILE (\"-\" for stdout)\n"
+    "  --log FILE           append the report to FILE (CR LF line ends)\n"
+    "  --drive-info TEXT    CD-ROM drive make and model, for the report; \"auto\": as the\n"
+    "                       drive names itself\n"
+    "  --controller-info TEXT  controller make, model and bus, for the report\n"
+    "  --computer-info TEXT computer make, CPU type and speed, for the report\n"
+    "  --json FILE          also write the results as JSON to FILE; \"--json -\" writes the\n"
+    "                       JSON to stdout instead of the report\n"
     "  --quiet              no progress display\n"
     "  -h, --help           show this text\n"
     "  --version            show the version\n"
     "\n"
+    "An option's value may also follow an equals sign: --passes=3.\n"
     "Ctrl-C cancels the run.\n"
     "\n"
     "Exit codes:\n"
-    "  0    the run completed\n"
-    "  1    no test disc, more than one test disc, no performance counter, or the JSON\n"
-    "       file could not be written\n"
+    "  0    the run completed and everything asked for was written\n"
+    "  1    no test disc, more than one test disc or no performance counter; or the\n"
+    "       run completed but the log file or the JSON file could not be written\n"
     "  2    invalid options\n"
+    "  3    a read of the test disc failed: the run stopped, with no report, no log\n"
+    "       and no JSON\n"
     "  130  cancelled\n";
 
 std::optional<std::string> ParseCliOptions(const std::vector<std::string>& arguments,
@@ -96,33 +101,48 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
       continue;
     }
     if (argument == "NET") return std::string("NET must be the first argument");
+    // "--name=value" as well as "--name value".
+    const size_t equals = argument.rfind("--", 0) == 0 ? argument.find('=') : std::string::npos;
+    const std::string name = argument.substr(0, equals);
     static const char* const kWithValue[] = {
         "--drive", "--simulate",   "--tests",           "--user-rate",     "--passes",
         "--log",   "--drive-info", "--controller-info", "--computer-info", "--json"};
     bool takes_value = false;
-    for (const char* name : kWithValue) takes_value = takes_value || argument == name;
-    if (!takes_value) return "unknown argument: " + argument;
-    if (i + 1 == arguments.size()) return argument + " needs a value";
-    const std::string& value = arguments[++i];
+    for (const char* known : kWithValue) takes_value = takes_value || name == known;
+    if (!takes_value) {
+      if (equals != std::string::npos &&
+          (name == "--help" || name == "--version" || name == "--quiet")) {
+        return name + " takes no value";
+      }
+      return "unknown argument: " + argument;
+    }
+    std::string value;
+    if (equals != std::string::npos) {
+      value = argument.substr(equals + 1);
+    } else if (i + 1 == arguments.size()) {
+      return argument + " needs a value";
+    } else {
+      value = arguments[++i];
+    }
     TestSettings& s = options->settings;
-    if (argument == "--drive") {
+    if (name == "--drive") {
       options->drive_directories.push_back(value);
-    } else if (argument == "--simulate") {
+    } else if (name == "--simulate") {
       options->simulate_profile = value;
-    } else if (argument == "--tests") {
+    } else if (name == "--tests") {
       if (auto error = SelectTests(value, &s)) return error;
-    } else if (argument == "--user-rate") {
+    } else if (name == "--user-rate") {
       s.cpuuser = true;
       s.userval = value;
-    } else if (argument == "--passes") {
+    } else if (name == "--passes") {
       s.PassEdit = value;
-    } else if (argument == "--log") {
+    } else if (name == "--log") {
       s.LogEdit = value;
-    } else if (argument == "--drive-info") {
+    } else if (name == "--drive-info") {
       options->drive_info = value;
-    } else if (argument == "--controller-info") {
+    } else if (name == "--controller-info") {
       options->controller_info = value;
-    } else if (argument == "--computer-info") {
+    } else if (name == "--computer-info") {
       options->computer_info = value;
     } else {
       options->json_path = value;

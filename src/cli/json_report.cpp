@@ -28,6 +28,16 @@ std::string IsoLocalTime(const LocalTime& t) {
 
 std::string Bool(bool value) { return value ? "true" : "false"; }
 
+// A stored CDFS value; 0 or less means the system did not say.
+std::string Cdfs(int32_t value) { return value > 0 ? std::to_string(value) : "null"; }
+
+std::string DriveObject(const std::optional<DriveIdentity>& drive) {
+  if (!drive) return "null";
+  return "{\"Device\": " + JsonString(drive->device) +
+         ", \"Vendor\": " + JsonString(drive->vendor) + ", \"Model\": " + JsonString(drive->model) +
+         ", \"Revision\": " + JsonString(drive->revision) + "}";
+}
+
 // The length of the well-formed UTF-8 sequence at text[i], or 0 when the byte there starts none.
 size_t Utf8SequenceLength(const std::string& text, size_t i) {
   const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
@@ -109,7 +119,8 @@ std::string JsonString(const std::string& text) {
   return out + "\"";
 }
 
-std::string ResultsJson(const TestResults& r, const JsonRunSource& source) {
+std::string ResultsJson(const ReportContent& content, const JsonRunSource& source) {
+  const TestResults& r = content.results;
   const TestFlags& f = r.flags;
   const std::vector<std::pair<const char*, std::string>> members = {
       {"PassCount", std::to_string(r.PassCount)},
@@ -155,8 +166,15 @@ std::string ResultsJson(const TestResults& r, const JsonRunSource& source) {
       {"ApplicationIndex", Measured(r.ApplicationIndex != 0, r.ApplicationIndex)},
       {"DriveRatingText", JsonString(r.DriveRatingText)},
       {"DriveTypeText", JsonString(r.DriveTypeText)},
+      {"Edit1", JsonString(content.Edit1)},
+      {"Edit2", JsonString(content.Edit2)},
+      {"Edit3", JsonString(content.Edit3)},
+      {"userval", content.userval.empty() ? "null" : JsonString(content.userval)},
+      {"CdfsPrefetch", Cdfs(content.CdfsPrefetch)},
+      {"CdfsCacheSize", Cdfs(content.CdfsCacheSize)},
       {"TestFile", JsonString(source.test_file)},
       {"ReadMode", JsonString(source.read_mode)},
+      {"Drive", DriveObject(source.drive)},
       {"SimulatedProfile",
        source.simulated_profile ? JsonString(*source.simulated_profile) : "null"},
   };

@@ -10,7 +10,8 @@
 
 namespace vantric::testing {
 
-// Just enough JSON to read back one flat object of strings, numbers, booleans and nulls.
+// Just enough JSON to read back one object of strings, numbers, booleans and nulls. A member
+// that is an object itself is flattened: {"Drive": {"Model": "X"}} reads as "Drive.Model".
 using JsonValue = std::variant<std::nullptr_t, bool, double, std::string>;
 using JsonObject = std::map<std::string, JsonValue>;
 
@@ -20,25 +21,33 @@ class FlatJsonReader {
 
   JsonObject Read() {
     JsonObject object;
-    Expect('{');
-    if (Peek() == '}') return ++pos_, object;
-    while (true) {
-      std::string key = String();
-      Expect(':');
-      object[key] = Value();
-      if (Peek() == ',') {
-        ++pos_;
-        continue;
-      }
-      Expect('}');
-      break;
-    }
+    ReadObject("", object);
     SkipBlanks();
     if (pos_ != text_.size()) throw std::runtime_error("text after the object");
     return object;
   }
 
  private:
+  void ReadObject(const std::string& prefix, JsonObject& object) {
+    Expect('{');
+    if (Peek() == '}') return void(++pos_);
+    while (true) {
+      const std::string key = prefix + String();
+      Expect(':');
+      if (Peek() == '{') {
+        ReadObject(key + ".", object);
+      } else {
+        object[key] = Value();
+      }
+      if (Peek() == ',') {
+        ++pos_;
+        continue;
+      }
+      Expect('}');
+      return;
+    }
+  }
+
   char Peek() {
     SkipBlanks();
     if (pos_ >= text_.size()) throw std::runtime_error("unexpected end");
