@@ -1,12 +1,9 @@
 #include "cli/cli_checks.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <filesystem>
+#include <system_error>
 
-#include <cerrno>
-#include <cstring>
-
+#include "platform/files.h"
 #include "run/settings_checks.h"
 
 namespace vantric {
@@ -14,34 +11,41 @@ namespace {
 
 constexpr size_t kLogNameKept = 160;
 
+namespace fs = std::filesystem;
+
 // Opens an existing entry for appending without writing to it: the error text, or nothing.
-// O_NONBLOCK: a FIFO without a reader must not hang the check.
 std::optional<std::string> CannotAppend(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return std::strerror(errno);
-  ::close(fd);
+  const OutputFile file = OutputFile::OpenExistingForAppending(path);
+  if (!file.is_open()) return SystemErrorText(file.open_error());
   return std::nullopt;
 }
 
 bool IsFolder(const std::string& path) {
-  struct stat info;
-  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  std::error_code error;
+  return fs::is_directory(path, error);
+}
+
+bool Exists(const std::string& path) {
+  std::error_code error;
+  return fs::exists(path, error);
 }
 
 }  // namespace
 
 std::optional<std::string> CheckDriveFolders(const std::vector<std::string>& directories) {
   for (const std::string& directory : directories) {
-    struct stat info;
-    if (::stat(directory.c_str(), &info) != 0) {
-      return "--drive " + directory + ": " + std::strerror(errno) +
+    std::error_code error;
+    const fs::file_status status = fs::status(directory, error);
+    if (!fs::exists(status)) {
+      if (!error) error = std::make_error_code(std::errc::no_such_file_or_directory);
+      return "--drive " + directory + ": " + error.message() +
              "; name the folder that holds the test disc's files";
     }
-    if (!S_ISDIR(info.st_mode)) {
+    if (!fs::is_directory(status)) {
       return "--drive " + directory + " is not a folder; name the folder that holds DATA";
     }
-    if (::access(directory.c_str(), R_OK | X_OK) != 0) {
-      return "--drive " + directory + " cannot be read: " + std::strerror(errno);
+    if (const int code = FolderAccessError(directory); code != 0) {
+      return "--drive " + directory + " cannot be read: " + SystemErrorText(code);
     }
   }
   return std::nullopt;
@@ -60,16 +64,14 @@ std::optional<std::string> CheckLogTarget(const std::string& name) {
     return "--log " + name + " is a folder; name a file, for example " + name +
            (name.back() == '/' ? "" : "/") + "vantric.log";
   }
-  struct stat info;
-  if (::stat(name.c_str(), &info) != 0) return std::nullopt;  // the dialog's check created it
+  if (!Exists(name)) return std::nullopt;  // the dialog's check created it
   if (auto error = CannotAppend(name)) return "--log " + name + " cannot be written: " + *error;
   return std::nullopt;
 }
 
 bool JsonPathUsable(const std::string& path) {
   if (path == "-") return true;
-  struct stat info;
-  if (::stat(path.c_str(), &info) == 0) return !S_ISDIR(info.st_mode) && !CannotAppend(path);
+  if (Exists(path)) return !IsFolder(path) && !CannotAppend(path);
   std::string detail;
   return FileSystemLogNameProbe().ProbeCreate(path, &detail) ==
          LogNameProbe::Outcome::kCreatedAndRemoved;

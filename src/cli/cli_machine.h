@@ -7,8 +7,7 @@
 
 #include "platform/clock.h"
 #include "platform/drives.h"
-#include "platform/linux_clock.h"
-#include "platform/linux_drives.h"
+#include "platform/native.h"
 #include "sim/simulation.h"
 
 namespace vantric {
@@ -20,7 +19,8 @@ class CliMachine {
 
   virtual Clock& clock() = 0;
   virtual Drives& drives() = 0;
-  // Why the test file just opened is read less exactly than direct; empty when it is not.
+  // Why the test file just opened is read less exactly than direct, or why the one found could
+  // not be opened; empty when neither.
   virtual std::string OpenNote() { return ""; }
   // The profile name of a simulated drive; nothing for real drives.
   virtual std::optional<std::string> SimulatedProfile() { return std::nullopt; }
@@ -36,8 +36,8 @@ class RealMachine : public CliMachine {
   std::string OpenNote() override { return drives_.LastOpenNote(); }
 
  private:
-  LinuxClock clock_;
-  LinuxDrives drives_;
+  NativeClock clock_;
+  NativeDrives drives_;
 };
 
 class SimulatedMachine : public CliMachine {

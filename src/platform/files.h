@@ -14,13 +14,20 @@ class OutputFile {
   static OutputFile OpenForAppending(const std::string& path);
   // Stands in for CreateFileA with CREATE_NEW: fails when anything of that name exists.
   static OutputFile CreateNew(const std::string& path);
+  // Stands in for CreateFileA with OPEN_EXISTING, for appending: creates nothing, and does not
+  // wait for a reader at the other end of a pipe.
+  static OutputFile OpenExistingForAppending(const std::string& path);
 
-  OutputFile(OutputFile&& other) noexcept : handle_(other.handle_) { other.handle_ = kNoHandle; }
+  OutputFile(OutputFile&& other) noexcept : handle_(other.handle_), open_error_(other.open_error_) {
+    other.handle_ = kNoHandle;
+  }
   OutputFile& operator=(OutputFile&&) = delete;
   OutputFile(const OutputFile&) = delete;
   ~OutputFile() { Close(); }
 
   bool is_open() const { return handle_ != kNoHandle; }
+  // Why the open failed: the system's error code (0 when it succeeded).
+  int open_error() const { return open_error_; }
   // Stands in for WriteFile of all of `bytes`.
   bool Write(std::string_view bytes);
   // Stands in for CloseHandle: 0, or the system's error code.
@@ -28,9 +35,11 @@ class OutputFile {
 
  private:
   static constexpr long long kNoHandle = -1;
-  explicit OutputFile(long long handle) : handle_(handle) {}
+  // `handle` as the open call gave it; its failure's error code is taken at once.
+  explicit OutputFile(long long handle);
 
   long long handle_;  // a descriptor, or a HANDLE
+  int open_error_ = 0;
 };
 
 // Stands in for DeleteFileA: 0, or the system's error code.
@@ -42,5 +51,8 @@ std::string SystemErrorText(int code);
 // Stands in for FindFirstFileA: whether any directory entry answers to `name`, whose last part
 // may hold wildcards.
 bool DirectoryEntryExists(const std::string& name);
+
+// Whether the entries of a folder can be listed and opened: 0, or the system's error code.
+int FolderAccessError(const std::string& folder);
 
 }  // namespace vantric

@@ -10,6 +10,10 @@
 
 namespace vantric {
 
+OutputFile::OutputFile(long long handle) : handle_(handle < 0 ? kNoHandle : handle) {
+  if (handle < 0) open_error_ = errno;
+}
+
 OutputFile OutputFile::OpenForAppending(const std::string& path) {
   // O_APPEND: every write lands after whatever the file holds, so old bytes stay untouched.
   return OutputFile(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
@@ -17,6 +21,10 @@ OutputFile OutputFile::OpenForAppending(const std::string& path) {
 
 OutputFile OutputFile::CreateNew(const std::string& path) {
   return OutputFile(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+}
+
+OutputFile OutputFile::OpenExistingForAppending(const std::string& path) {
+  return OutputFile(::open(path.c_str(), O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC));
 }
 
 bool OutputFile::Write(std::string_view bytes) {
@@ -52,6 +60,10 @@ bool DirectoryEntryExists(const std::string& name) {
   const bool found = result == 0 && matches.gl_pathc > 0;
   ::globfree(&matches);
   return found;
+}
+
+int FolderAccessError(const std::string& folder) {
+  return ::access(folder.c_str(), R_OK | X_OK) == 0 ? 0 : errno;
 }
 
 }  // namespace vantric

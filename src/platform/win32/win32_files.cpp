@@ -13,6 +13,10 @@ long long Opened(HANDLE handle) {
 
 }  // namespace
 
+OutputFile::OutputFile(long long handle) : handle_(handle) {
+  if (handle == kNoHandle) open_error_ = static_cast<int>(GetLastError());
+}
+
 OutputFile OutputFile::OpenForAppending(const std::string& path) {
   // FILE_APPEND_DATA without FILE_WRITE_DATA: every write lands at the end, so old bytes stay
   // untouched.
@@ -23,6 +27,12 @@ OutputFile OutputFile::OpenForAppending(const std::string& path) {
 
 OutputFile OutputFile::CreateNew(const std::string& path) {
   return OutputFile(Opened(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr)));
+}
+
+OutputFile OutputFile::OpenExistingForAppending(const std::string& path) {
+  return OutputFile(Opened(CreateFileA(path.c_str(), FILE_APPEND_DATA | SYNCHRONIZE,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                        FILE_ATTRIBUTE_NORMAL, nullptr)));
 }
 
@@ -59,6 +69,14 @@ bool DirectoryEntryExists(const std::string& name) {
   if (search == INVALID_HANDLE_VALUE) return false;
   FindClose(search);
   return true;
+}
+
+int FolderAccessError(const std::string& folder) {
+  WIN32_FIND_DATAA found;
+  const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return static_cast<int>(GetLastError());
+  FindClose(search);
+  return 0;
 }
 
 }  // namespace vantric
