@@ -1,15 +1,15 @@
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
-
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/cli_app.h"
 #include "cli/interrupt.h"
+
+#ifdef _WIN32
+#include "platform/win32/windows_api.h"
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "platform/disc_file_opener.h"
 #include "platform/iso_extent.h"
 #include "platform/linux_drives.h"
+#include "ramfs_mount.h"
 #include "temp_dir.h"
 
 namespace vantric {

@@ -9,14 +9,18 @@
 #include <memory>
 #include <vector>
 
+#include "disc_file_contract.h"
 #include "fake_machine.h"
 #include "platform/disc_file_opener.h"
 #include "platform/linux_drives.h"
+#include "ramfs_mount.h"
 #include "temp_dir.h"
 
 namespace vantric {
 namespace {
 
+using testing::AlignedBuffer;
+using testing::ExpectFileReadsLikeTheFile;
 using testing::FakeMachine;
 using testing::PatternBytes;
 using testing::RamfsMount;
@@ -24,51 +28,6 @@ using testing::TempDir;
 using testing::WriteFile;
 
 constexpr size_t kSector = 2048;
-
-struct AlignedFree {
-  void operator()(void* p) const { std::free(p); }
-};
-
-// The engine's buffer: 16 sectors, 4096-aligned.
-class AlignedBuffer {
- public:
-  AlignedBuffer() : data_(static_cast<char*>(std::aligned_alloc(4096, 16 * kSector))) {}
-  char* get() { return data_.get(); }
-
- private:
-  std::unique_ptr<char, AlignedFree> data_;
-};
-
-// Every mode must return the file's own bytes at the offset asked for, keep the position
-// after each read, and fail reads outside the file without touching what lies beyond.
-void ExpectFileReadsLikeTheFile(DiscFile& file, const std::string& content) {
-  AlignedBuffer buffer;
-  ASSERT_EQ(file.Size(), static_cast<int64_t>(content.size()));
-
-  ASSERT_TRUE(file.Seek(3 * kSector));
-  ASSERT_TRUE(file.Read(buffer.get(), kSector));
-  EXPECT_EQ(std::memcmp(buffer.get(), content.data() + 3 * kSector, kSector), 0);
-  ASSERT_TRUE(file.Read(buffer.get(), 8 * kSector));  // sectors 4..11, onward from the position
-  EXPECT_EQ(std::memcmp(buffer.get(), content.data() + 4 * kSector, 8 * kSector), 0);
-
-  const int64_t last = static_cast<int64_t>(content.size()) - kSector;
-  ASSERT_TRUE(file.Seek(last));
-  EXPECT_TRUE(file.Read(buffer.get(), kSector));
-  EXPECT_EQ(std::memcmp(buffer.get(), content.data() + last, kSector), 0);
-  EXPECT_FALSE(file.Read(buffer.get(), kSector)) << "read at the end of the file";
-
-  ASSERT_TRUE(file.Seek(last));
-  EXPECT_FALSE(file.Read(buffer.get(), 2 * kSector)) << "read crossing the end";
-  EXPECT_TRUE(file.Seek(content.size() + 100 * kSector));
-  EXPECT_FALSE(file.Read(buffer.get(), kSector)) << "read past the end";
-
-  EXPECT_FALSE(file.Seek(-static_cast<int64_t>(kSector)));
-  EXPECT_FALSE(file.Read(buffer.get(), kSector)) << "read after a failed seek";
-  EXPECT_FALSE(file.Read(buffer.get(), kSector)) << "the failed seek leaves no position";
-  ASSERT_TRUE(file.Seek(0));
-  EXPECT_TRUE(file.Read(buffer.get(), 16 * kSector));
-  EXPECT_EQ(std::memcmp(buffer.get(), content.data(), 16 * kSector), 0);
-}
 
 TEST(DiscFile, DirectModeOnAnOrdinaryFile) {
   TempDir dir;

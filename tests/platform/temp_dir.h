@@ -1,22 +1,25 @@
 #pragma once
 
-#include <sys/mount.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
 namespace vantric::testing {
 
-// A fresh folder under $TMPDIR (or /tmp), removed with everything in it.
+// A fresh folder in the system's temporary folder ($TMPDIR or /tmp; %TEMP%), removed with
+// everything in it.
 class TempDir {
  public:
   TempDir() {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base != nullptr ? base : "/tmp") + "/vantric-test-XXXXXX";
-    path_ = mkdtemp(pattern.data()) != nullptr ? pattern : "";
+    std::error_code error;
+    const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+      const std::filesystem::path folder = base / ("vantric-test-" + std::to_string(random()));
+      if (std::filesystem::create_directory(folder, error)) path_ = folder.string();
+    }
   }
   ~TempDir() {
     std::error_code ignored;
@@ -45,26 +48,5 @@ inline std::string PatternBytes(size_t size, unsigned salt = 0) {
   }
   return bytes;
 }
-
-// A ramfs mounted on a folder for the test's life: a file system that refuses O_DIRECT. Needs
-// the right to mount; `mounted()` says whether it worked.
-class RamfsMount {
- public:
-  explicit RamfsMount(const std::string& where) : where_(where) {
-    std::filesystem::create_directories(where_);
-    mounted_ = mount("none", where_.c_str(), "ramfs", 0, nullptr) == 0;
-  }
-  ~RamfsMount() {
-    if (mounted_) umount2(where_.c_str(), MNT_DETACH);
-  }
-  RamfsMount(const RamfsMount&) = delete;
-  RamfsMount& operator=(const RamfsMount&) = delete;
-
-  bool mounted() const { return mounted_; }
-
- private:
-  std::string where_;
-  bool mounted_ = false;
-};
 
 }  // namespace vantric::testing

@@ -16,9 +16,16 @@ bool Win32Registry::OpenKey(const std::string& key) {
 
 bool Win32Registry::QueryValue(const std::string& name, int32_t* value) {
   if (key_ == nullptr) return false;
-  DWORD size = sizeof *value;
-  return RegQueryValueExA(static_cast<HKEY>(key_), name.c_str(), nullptr, nullptr,
-                          reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS;
+  // Read beside the variable: a value too long for it leaves the buffer undefined, and a
+  // shorter one fills only its own bytes, as it would in place.
+  int32_t read = *value;
+  DWORD size = sizeof read;
+  if (RegQueryValueExA(static_cast<HKEY>(key_), name.c_str(), nullptr, nullptr,
+                       reinterpret_cast<BYTE*>(&read), &size) != ERROR_SUCCESS) {
+    return false;
+  }
+  *value = read;
+  return true;
 }
 
 void Win32Registry::CloseKey() {

@@ -14,8 +14,8 @@ class Win32Registry : public Registry {
 
   // Stands in for RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ): it is that call.
   bool OpenKey(const std::string& key) override;
-  // Stands in for RegQueryValueExA into a 4-byte variable: the value's bytes go straight into
-  // *value, whatever the value's type; a longer value is not read.
+  // Stands in for RegQueryValueExA into a 4-byte variable: the value's bytes, whatever its
+  // type; a longer value is not read and leaves *value alone.
   bool QueryValue(const std::string& name, int32_t* value) override;
   // Stands in for RegCloseKey: it is that call.
   void CloseKey() override;
