@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
   vantric::LinuxClock yielding_clock;
   ClockWithoutYield non_yielding_clock;
   vantric::LinuxClock& clock = no_yield ? non_yielding_clock : yielding_clock;
-  vantric::LinuxDrives drives({arguments[0]}, "/dev/null");
+  // The folder alone: no optical drive or mount of this machine takes part.
+  vantric::LinuxDrives drives({arguments[0]}, {.sysfs = "/dev/null", .mounts = "/dev/null"});
   vantric::LinuxRegistry registry;
   vantric::LinuxSystem system({});
   NoPump pump;

@@ -1,6 +1,7 @@
 #include "platform/disc_file_opener.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +14,8 @@
 
 namespace vantric {
 namespace {
+
+constexpr const char* kUncachedNote = "reads are uncached, in 4 KB pages: ";
 
 constexpr size_t kProbeAlignment = 4096;
 constexpr size_t kProbeBytes = 2048;  // one sector, the smallest read the tests make
@@ -46,6 +49,31 @@ std::string RealPath(const std::string& path) {
 std::string RelativeTo(const std::string& mount_point, const std::string& path) {
   if (mount_point == "/") return path.substr(1);
   return path.size() > mount_point.size() ? path.substr(mount_point.size() + 1) : "";
+}
+
+std::string GroupOwning(const std::string& path) {
+  struct stat status {};
+  if (stat(path.c_str(), &status) != 0) return "";
+  char names[1024];
+  struct group entry {};
+  struct group* found = nullptr;
+  if (getgrgid_r(status.st_gid, &entry, names, sizeof names, &found) == 0 && found != nullptr) {
+    return found->gr_name;
+  }
+  return std::to_string(status.st_gid);
+}
+
+// What to do about a drive the user may not read, for the note.
+std::string PermissionHint(const std::string& device_node) {
+  const std::string group = GroupOwning(device_node);
+  if (group.empty()) return "";
+  return ". Members of the group '" + group + "', which owns " + device_node +
+         ", get exact reads: run 'sudo usermod -aG " + group + " \"$USER\"' and log in again";
+}
+
+int64_t SizeOf(const std::string& path) {
+  struct stat status {};
+  return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) ? status.st_size : -1;
 }
 
 }  // namespace
@@ -130,7 +158,30 @@ std::unique_ptr<LinuxDiscFile> OpenDiscFile(const std::string& path,
       return file;
     }
   }
-  return OpenUncached(real_path, "reads are uncached, in 4 KB pages: " + why_not);
+  return OpenUncached(real_path, kUncachedNote + why_not);
+}
+
+std::unique_ptr<LinuxDiscFile> OpenOnOpticalDrive(const std::string& device_node,
+                                                  const OpticalDriveState& state,
+                                                  const std::string& path_in_image,
+                                                  const std::optional<std::string>& mounted_file) {
+  std::string why_not;
+  if (state.open_error != 0) {
+    why_not = Reason("cannot open " + device_node, state.open_error);
+    if (state.open_error == EACCES || state.open_error == EPERM) {
+      why_not += PermissionHint(device_node);
+    }
+  } else if (!state.disc_ready) {
+    why_not = device_node + " reports no readable disc";
+  } else if (auto file = OpenInImage(device_node, path_in_image,
+                                     mounted_file ? SizeOf(*mounted_file) : -1, &why_not)) {
+    return file;
+  }
+  if (!mounted_file) return nullptr;
+  // A mounted file system that takes direct reads (UDF does) is as exact as the device.
+  std::string ignored;
+  if (auto file = OpenDirect(*mounted_file, &ignored)) return file;
+  return OpenUncached(*mounted_file, kUncachedNote + why_not);
 }
 
 }  // namespace vantric

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/linux_disc_file.h"
 #include "platform/mount_table.h"
+#include "platform/optical_drive_state.h"
 
 namespace vantric {
 
@@ -15,6 +17,15 @@ namespace vantric {
 // less exact mode was chosen.
 std::unique_ptr<LinuxDiscFile> OpenDiscFile(const std::string& path,
                                             const std::vector<MountEntry>& mounts);
+
+// The file at `path_in_image` ("DATA/VANTRIC.DAT") of the disc in an optical drive, read from
+// the device at the file's extent whether or not the disc is mounted. Where the device cannot
+// serve it and the disc is mounted, `mounted_file` (its path under the mount point) is read
+// instead, with a note that says why and, when the device may not be opened, which group may.
+std::unique_ptr<LinuxDiscFile> OpenOnOpticalDrive(const std::string& device_node,
+                                                  const OpticalDriveState& state,
+                                                  const std::string& path_in_image,
+                                                  const std::optional<std::string>& mounted_file);
 
 // The three modes one by one; each gives nullptr and says why when it cannot serve the file.
 std::unique_ptr<LinuxDiscFile> OpenDirect(const std::string& path, std::string* why_not);

@@ -3,6 +3,8 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <climits>
+#include <cstdlib>
 #include <vector>
 
 #include "platform/name_matching.h"
@@ -43,12 +45,26 @@ std::string FindEntry(const std::string& directory, const std::string& wanted) {
 
 }  // namespace
 
+std::string CanonicalPath(const std::string& path) {
+  char resolved[PATH_MAX];
+  return realpath(path.c_str(), resolved) != nullptr ? resolved : path;
+}
+
 std::optional<std::string> ResolveUnderRoot(const std::string& root, const std::string& rest) {
   std::string path = root;
   for (const std::string& component : SplitComponents(rest)) {
     if (component == "..") return std::nullopt;
     const std::string name = FindEntry(path, component);
     path += (path.empty() || path.back() != '/' ? "/" : "") + name;
+  }
+  return path;
+}
+
+std::optional<std::string> PathInVolume(const std::string& rest) {
+  std::string path;
+  for (const std::string& component : SplitComponents(rest)) {
+    if (component == "..") return std::nullopt;
+    path += (path.empty() ? "" : "/") + component;
   }
   return path;
 }

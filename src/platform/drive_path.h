@@ -5,10 +5,17 @@
 
 namespace vantric {
 
+// The path with symlinks, "." and ".." resolved; as given when it does not resolve.
+std::string CanonicalPath(const std::string& path);
+
 // The Linux path under `root` for the part of a drive-letter path after "X:" ("\DATA\X.DAT"):
 // backslashes become slashes and each existing component is looked up ignoring case (an exact
 // match first). Components not found are kept as written. Nothing for a ".." component, which
 // would leave the drive.
 std::optional<std::string> ResolveUnderRoot(const std::string& root, const std::string& rest);
+
+// The same part as a path within an ISO 9660 volume ("DATA/X.DAT"), for a disc read from its
+// device; nothing for a ".." component.
+std::optional<std::string> PathInVolume(const std::string& rest);
 
 }  // namespace vantric

@@ -1,6 +1,7 @@
 #include "platform/iso_extent.h"
 
 #include <cdio/iso9660.h>
+#include <cdio/logging.h>
 
 #include <memory>
 #include <sstream>
@@ -18,6 +19,16 @@ struct DirListFreer {
   void operator()(CdioList_t* list) const { iso9660_filelist_free(list); }
 };
 
+// An empty drive or a disc without ISO 9660 is an ordinary answer here, said through why_not;
+// the library would also write it to stderr at every search.
+void SilenceLibraryLog() {
+  static const bool silenced = [] {
+    cdio_log_set_handler([](cdio_log_level_t, const char*) {});
+    return true;
+  }();
+  (void)silenced;
+}
+
 std::vector<std::string> SplitPath(const std::string& path) {
   std::vector<std::string> components;
   std::istringstream parts(path);
@@ -32,6 +43,7 @@ std::vector<std::string> SplitPath(const std::string& path) {
 
 std::optional<IsoExtent> FindIsoExtent(const std::string& device_or_image,
                                        const std::string& path_in_image, std::string* why_not) {
+  SilenceLibraryLog();
   const std::unique_ptr<iso9660_t, IsoCloser> iso(
       iso9660_open_ext(device_or_image.c_str(), ISO_EXTENSION_ALL));
   if (!iso) {

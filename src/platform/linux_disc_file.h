@@ -28,9 +28,12 @@ class LinuxDiscFile : public DiscFile {
 
   // Why this mode and not a more exact one, for the front end to show.
   const std::string& Note() const { return note_; }
+  // The open descriptor, for checks that the reads bypass the page cache.
+  int Descriptor() const { return fd_; }
 
  private:
   bool ReadFully(char* buffer, uint32_t byte_count, int64_t at);
+  void DropFromCache(int64_t at, uint32_t byte_count);
 
   int fd_;
   ReadMode mode_;

@@ -6,42 +6,18 @@
 
 #include "platform/disc_file_opener.h"
 #include "platform/drive_path.h"
+#include "platform/iso_extent.h"
+#include "platform/optical_drive_state.h"
+#include "platform/optical_drives.h"
 
 namespace vantric {
 namespace {
 
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-}  // namespace
-
-LinuxDrives::LinuxDrives(std::vector<std::string> drive_directories, const std::string& mounts_path)
-    : mounts_(ReadMountTable(mounts_path)), table_(BuildDriveTable(drive_directories, mounts_)) {}
-
-const DriveLetter* LinuxDrives::Find(char letter) const {
-  for (const DriveLetter& drive : table_) {
-    if (drive.letter == Upper(letter)) return &drive;
-  }
-  return nullptr;
-}
-
-uint32_t LinuxDrives::GetDriveType(const std::string& root) {
-  if (root.size() != 3 || root[1] != ':' || root[2] != '\\') return DRIVE_NO_ROOT_DIR;
-  const DriveLetter* drive = Find(root[0]);
-  return drive != nullptr ? drive->type : DRIVE_NO_ROOT_DIR;
-}
-
-std::string LinuxDrives::LocalPath(const std::string& path) {
-  if (path.size() < 2 || path[1] != ':') return "";
-  const DriveLetter* drive = Find(path[0]);
-  if (drive == nullptr) return "";
-  return ResolveUnderRoot(drive->root, path.substr(2)).value_or("");
-}
-
-bool LinuxDrives::CanOpenForReading(const std::string& path) {
-  const std::string local = LocalPath(path);
-  if (local.empty()) return false;
+bool IsRegularFile(const std::string& path) {
   // O_NONBLOCK: a FIFO of that name must not hang the search.
-  const int fd = open(local.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat status {};
   const bool regular = fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
@@ -49,13 +25,100 @@ bool LinuxDrives::CanOpenForReading(const std::string& path) {
   return regular;
 }
 
+}  // namespace
+
+LinuxDrives::LinuxDrives(std::vector<std::string> drive_directories, SystemPaths paths)
+    : paths_(std::move(paths)),
+      table_(BuildDriveTable(drive_directories, ListOpticalDrives(paths_.sysfs),
+                             ReadMountTable(paths_.mounts))) {}
+
+const DriveLetter* LinuxDrives::Find(const std::string& path) const {
+  if (path.size() < 2 || path[1] != ':') return nullptr;
+  for (const DriveLetter& drive : table_) {
+    if (drive.letter == Upper(path[0])) return &drive;
+  }
+  return nullptr;
+}
+
+std::string LinuxDrives::DeviceNode(const DriveLetter& drive) const {
+  return paths_.devices + "/" + drive.device;
+}
+
+bool LinuxDrives::MountedUnderDriveFolder(const std::string& mount_point) const {
+  const std::string place = CanonicalPath(mount_point);
+  for (const DriveLetter& drive : table_) {
+    if (drive.device.empty() && drive.root == place) return true;
+  }
+  return false;
+}
+
+uint32_t LinuxDrives::GetDriveType(const std::string& root) {
+  if (root.size() != 3 || root[2] != '\\') return DRIVE_NO_ROOT_DIR;
+  const DriveLetter* drive = Find(root);
+  return drive != nullptr ? drive->type : DRIVE_NO_ROOT_DIR;
+}
+
+std::string LinuxDrives::LocalPath(const std::string& path) {
+  const DriveLetter* drive = Find(path);
+  if (drive == nullptr) return "";
+  const std::string rest = path.substr(2);
+  if (drive->device.empty()) return ResolveUnderRoot(drive->root, rest).value_or("");
+  const std::string node = DeviceNode(*drive);
+  if (const auto mount_point = CurrentMountPoint(node, ReadMountTable(paths_.mounts))) {
+    return ResolveUnderRoot(*mount_point, rest).value_or("");
+  }
+  const std::optional<std::string> in_volume = PathInVolume(rest);
+  return in_volume ? node + ":/" + *in_volume : "";
+}
+
+bool LinuxDrives::CanOpenForReading(const std::string& path) {
+  const DriveLetter* drive = Find(path);
+  if (drive == nullptr) return false;
+  if (!drive->device.empty()) return CanOpenOnOpticalDrive(*drive, path.substr(2));
+  const std::string local = LocalPath(path);
+  return !local.empty() && IsRegularFile(local);
+}
+
+bool LinuxDrives::CanOpenOnOpticalDrive(const DriveLetter& drive, const std::string& rest) {
+  const std::string node = DeviceNode(drive);
+  const OpticalDriveState state = LookAtOpticalDrive(node, ReadMountTable(paths_.mounts));
+  if (state.mount_point) {
+    // That folder's letter finds the same disc; one disc must not count as two.
+    if (MountedUnderDriveFolder(*state.mount_point)) return false;
+    const std::optional<std::string> local = ResolveUnderRoot(*state.mount_point, rest);
+    return local && IsRegularFile(*local);
+  }
+  const std::optional<std::string> in_volume = PathInVolume(rest);
+  std::string ignored;
+  return state.disc_ready && in_volume && FindIsoExtent(node, *in_volume, &ignored).has_value();
+}
+
 std::unique_ptr<DiscFile> LinuxDrives::OpenUnbuffered(const std::string& path) {
   last_open_note_.clear();
-  const std::string local = LocalPath(path);
-  if (local.empty()) return nullptr;
-  std::unique_ptr<LinuxDiscFile> file = OpenDiscFile(local, mounts_);
+  const DriveLetter* drive = Find(path);
+  if (drive == nullptr) return nullptr;
+  const std::vector<MountEntry> mounts = ReadMountTable(paths_.mounts);
+  std::unique_ptr<LinuxDiscFile> file;
+  if (drive->device.empty()) {
+    const std::string local = LocalPath(path);
+    if (!local.empty()) file = OpenDiscFile(local, mounts);
+  } else {
+    const std::string rest = path.substr(2);
+    const std::string node = DeviceNode(*drive);
+    const OpticalDriveState state = LookAtOpticalDrive(node, mounts);
+    const std::optional<std::string> in_volume = PathInVolume(rest);
+    std::optional<std::string> mounted_file;
+    if (state.mount_point) mounted_file = ResolveUnderRoot(*state.mount_point, rest);
+    if (in_volume) file = OpenOnOpticalDrive(node, state, *in_volume, mounted_file);
+  }
   if (file) last_open_note_ = file->Note();
   return file;
+}
+
+std::optional<DriveIdentity> LinuxDrives::IdentifyDrive(const std::string& path) {
+  const DriveLetter* drive = Find(path);
+  if (drive == nullptr || drive->device.empty()) return std::nullopt;
+  return ReadDriveIdentity(paths_.sysfs, drive->device, DeviceNode(*drive));
 }
 
 }  // namespace vantric

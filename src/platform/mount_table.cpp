@@ -62,6 +62,13 @@ std::vector<MountEntry> ReadMountTable(const std::string& path) {
   return ParseMountTable(text.str());
 }
 
+bool CoveredByLaterMount(const std::vector<MountEntry>& mounts, size_t index) {
+  for (size_t later = index + 1; later < mounts.size(); ++later) {
+    if (mounts[later].mount_point == mounts[index].mount_point) return true;
+  }
+  return false;
+}
+
 std::optional<MountEntry> FindMountOf(const std::vector<MountEntry>& mounts,
                                       const std::string& path) {
   const MountEntry* best = nullptr;

@@ -20,6 +20,9 @@ std::vector<MountEntry> ParseMountTable(std::string_view text);
 // Reads and parses a mounts file; an unreadable file gives an empty table.
 std::vector<MountEntry> ReadMountTable(const std::string& path);
 
+// Whether a mount at the same place further down the table hides mounts[index].
+bool CoveredByLaterMount(const std::vector<MountEntry>& mounts, size_t index);
+
 // The mount holding an absolute, symlink-free path: the last entry with the longest mount point
 // that contains it.
 std::optional<MountEntry> FindMountOf(const std::vector<MountEntry>& mounts,

@@ -5,8 +5,9 @@
 
 namespace vantric {
 
-// Reads a simulated drive cannot serve, for trying out how the benchmark copes with a drive
-// that fails. A faulty read costs the host's overhead and delivers nothing.
+// Reads a simulated drive cannot serve, or serves slowly, for trying out how the benchmark copes
+// with a worn disc or a failing drive. A failed read costs the host's overhead and delivers
+// nothing.
 struct DriveFaults {
   // From this virtual time on every read fails, as when the disc is pulled out mid-run.
   double disc_removed_at_seconds = std::numeric_limits<double>::infinity();
@@ -14,10 +15,19 @@ struct DriveFaults {
   // under a scratch.
   int64_t first_bad_sector = 0;
   int64_t end_bad_sector = 0;
+  // From `first_slow_sector` up to `end_slow_sector` the media reads `slow_factor` times slower,
+  // as where a drive slows down to get through a weak spot.
+  int64_t first_slow_sector = 0;
+  int64_t end_slow_sector = 0;
+  double slow_factor = 1;
 
   bool DiscRemovedBy(double seconds) const { return seconds >= disc_removed_at_seconds; }
   bool TouchesBadSector(int64_t first, int64_t count) const {
     return first < end_bad_sector && first + count > first_bad_sector;
+  }
+  bool IsSlow(double sector) const {
+    return sector >= static_cast<double>(first_slow_sector) &&
+           sector < static_cast<double>(end_slow_sector);
   }
 };
 

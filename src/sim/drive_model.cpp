@@ -21,9 +21,10 @@ double DriveModel::RadiusMm(double sector) const {
 }
 
 double DriveModel::MediaSectorsPerSecond(double sector) const {
-  const double nominal = parameters_.nominal_x * kSectorsPerSecondAt1x;
-  if (parameters_.spin == SpinMode::kClv) return nominal;
-  return nominal * RadiusMm(sector) / parameters_.outer_radius_mm;
+  double rate = parameters_.nominal_x * kSectorsPerSecondAt1x;
+  if (parameters_.spin == SpinMode::kCav) rate *= RadiusMm(sector) / parameters_.outer_radius_mm;
+  if (faults_ != nullptr && faults_->IsSlow(sector)) rate /= faults_->slow_factor;
+  return rate;
 }
 
 double DriveModel::SeekSeconds(double from_sector, double to_sector) const {

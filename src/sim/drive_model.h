@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "sim/drive_faults.h"
 #include "sim/drive_parameters.h"
 
 namespace vantric {
@@ -20,6 +21,8 @@ class DriveModel {
   explicit DriveModel(const DriveParameters& parameters);
 
   const DriveParameters& parameters() const { return parameters_; }
+  // Weak spots the media passes more slowly; the faults must outlive the model.
+  void UseFaults(const DriveFaults* faults) { faults_ = faults; }
 
   // Radius of a sector, from the area that the sectors before it cover.
   double RadiusMm(double sector) const;
@@ -42,6 +45,7 @@ class DriveModel {
   double InterfaceSeconds(int32_t count) const;
 
   DriveParameters parameters_;
+  const DriveFaults* faults_ = nullptr;
   bool positioned_ = false;  // the first command always seeks, from the inner edge
   int64_t cursor_ = 0;       // the next sector the stream delivers
   double ahead_ = 0;         // sectors from cursor_ on already in the buffer

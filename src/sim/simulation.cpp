@@ -8,6 +8,7 @@ Simulation::Simulation(const DriveProfile& profile, int64_t test_file_bytes)
     : profile_(profile),
       clock_(VirtualClock::kDefaultFrequency, kSimulatedPollNanoseconds),
       drive_(profile.parameters) {
+  drive_.UseFaults(&faults_);
   drives_.SetDriveType('D', DRIVE_CDROM);
   drives_.AddFile(kSimulatedTestFilePath, [this, test_file_bytes] {
     return std::make_unique<SimulatedDiscFile>(clock_, drive_, test_file_bytes, faults_);

@@ -1,9 +1,15 @@
+#include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+#include <linux/capability.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
 
+#include "fake_machine.h"
 #include "platform/disc_file_opener.h"
 #include "platform/iso_extent.h"
 #include "platform/linux_drives.h"
@@ -12,6 +18,7 @@
 namespace vantric {
 namespace {
 
+using testing::FakeMachine;
 using testing::PatternBytes;
 using testing::RamfsMount;
 using testing::TempDir;
@@ -19,14 +26,13 @@ using testing::WriteFile;
 
 constexpr size_t kSector = 2048;
 
-bool HaveXorriso() { return std::system("command -v xorriso >/dev/null 2>&1") == 0; }
-
 // An image of a folder with another file ahead of the test file, so that its extent does not
 // start right after the directory.
 class DeviceModeTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!HaveXorriso()) GTEST_SKIP() << "xorriso is not installed; it makes the ISO images";
+    if (!testing::HaveXorriso())
+      GTEST_SKIP() << "xorriso is not installed; it makes the ISO images";
     content_ = PatternBytes(96 * kSector, 3);
     WriteFile(dir_ / "tree/AAAA.DAT", PatternBytes(40 * kSector, 1));
     WriteFile(dir_ / "tree/DATA/VANTRIC.DAT", content_);
@@ -34,14 +40,13 @@ class DeviceModeTest : public ::testing::Test {
 
   std::string MakeImage(const std::string& name, const std::string& options) {
     const std::string image = dir_ / name;
-    const std::string command = "xorriso -as mkisofs -quiet " + options + " -o '" + image + "' '" +
-                                (dir_ / "tree") + "' >/dev/null 2>&1";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    EXPECT_TRUE(testing::MakeIsoImage(dir_ / "tree", image, options)) << name;
     return image;
   }
 
   void ExpectReadsTheFile(LinuxDiscFile& file) {
     EXPECT_EQ(file.Mode(), ReadMode::kDevice);
+    EXPECT_NE(fcntl(file.Descriptor(), F_GETFL) & O_DIRECT, 0) << "reads would pass the cache";
     EXPECT_EQ(file.Size(), static_cast<int64_t>(content_.size()));
     char* buffer = static_cast<char*>(std::aligned_alloc(4096, 16 * kSector));
     for (const int64_t sector : {0, 1, 47, 88}) {
@@ -96,16 +101,17 @@ TEST_F(DeviceModeTest, SaysWhyTheDeviceCannotServeTheFile) {
   EXPECT_NE(why_not.find("holds no ISO 9660 volume"), std::string::npos) << why_not;
 }
 
-// The whole road through the drive table: a file on an "iso9660" mount (a ramfs standing in,
-// since it refuses direct reads as the real one does) is read from the mount's source image.
+// A --drive folder on an "iso9660" mount (a ramfs standing in, since it refuses direct reads as
+// the real one does): the file is read from the mount's source image.
 TEST_F(DeviceModeTest, OpenerChoosesTheDeviceForAFileOnAnIsoMount) {
   const std::string image = MakeImage("t.iso", "");
   RamfsMount ramfs(dir_ / "cd");
   if (!ramfs.mounted()) GTEST_SKIP() << "cannot mount a ramfs here (needs CAP_SYS_ADMIN)";
   WriteFile(dir_ / "cd/data/vantric.dat", content_);
-  WriteFile(dir_ / "mounts", image + " " + (dir_ / "cd") + " iso9660 ro 0 0\n");
+  FakeMachine machine(dir_ / "machine");
+  machine.SetMounts(image + " " + (dir_ / "cd") + " iso9660 ro 0 0\n");
 
-  LinuxDrives drives({}, dir_ / "mounts");
+  LinuxDrives drives({dir_ / "cd"}, machine.paths());
   ASSERT_EQ(drives.GetDriveType("D:\\"), DRIVE_CDROM);
   ASSERT_TRUE(drives.CanOpenForReading("D:\\DATA\\VANTRIC.DAT"));
   std::unique_ptr<DiscFile> file = drives.OpenUnbuffered("D:\\DATA\\VANTRIC.DAT");
@@ -120,6 +126,61 @@ TEST_F(DeviceModeTest, OpenerChoosesTheDeviceForAFileOnAnIsoMount) {
   EXPECT_EQ(file->Mode(), ReadMode::kUncached);
   EXPECT_NE(drives.LastOpenNote().find("several extents"), std::string::npos)
       << drives.LastOpenNote();
+}
+
+// Takes the overrides of file permissions out of the effective capabilities while it lives, so
+// that a test running as root meets a file's permissions as a user would.
+class WithoutPermissionOverride {
+ public:
+  WithoutPermissionOverride() {
+    active_ = syscall(SYS_capget, &header_, saved_) == 0;
+    __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
+    reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+    active_ = active_ && syscall(SYS_capset, &header_, reduced) == 0;
+  }
+  ~WithoutPermissionOverride() {
+    if (active_) syscall(SYS_capset, &header_, saved_);
+  }
+
+ private:
+  __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct saved_[2] = {};
+  bool active_ = false;
+};
+
+// A user outside the drive's group: the mounted disc is still found and read through the mount,
+// and the note says what would give exact reads.
+TEST_F(DeviceModeTest, ADriveTheUserMayNotOpenIsReadThroughTheMountWithAHint) {
+  RamfsMount ramfs(dir_ / "cd");
+  if (!ramfs.mounted()) GTEST_SKIP() << "cannot mount a ramfs here (needs CAP_SYS_ADMIN)";
+  WriteFile(dir_ / "cd/data/vantric.dat", content_);
+  FakeMachine machine(dir_ / "machine");
+  machine.AddDrive("sr0");
+  machine.Insert("sr0", MakeImage("t.iso", "-R -J"));
+  const std::string node = machine.Node("sr0");
+  if (const group* cdrom = getgrnam("cdrom")) chown(node.c_str(), -1, cdrom->gr_gid);
+  ASSERT_EQ(chmod(node.c_str(), 0), 0);
+  WithoutPermissionOverride as_a_user;
+  if (const int fd = open(node.c_str(), O_RDONLY); fd >= 0) {
+    close(fd);
+    GTEST_SKIP() << "cannot make " << node << " unreadable here";
+  }
+  LinuxDrives drives({}, machine.paths());
+  EXPECT_FALSE(drives.CanOpenForReading("D:\\DATA\\VANTRIC.DAT")) << "unmounted: nothing to see";
+
+  machine.SetMounts(node + " " + dir_ / "cd" + " iso9660 ro 0 0\n");
+  ASSERT_TRUE(drives.CanOpenForReading("D:\\DATA\\VANTRIC.DAT"));
+  std::unique_ptr<DiscFile> file = drives.OpenUnbuffered("D:\\DATA\\VANTRIC.DAT");
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(file->Mode(), ReadMode::kUncached);
+  struct stat status {};
+  ASSERT_EQ(stat(node.c_str(), &status), 0);
+  const std::string group = getgrgid(status.st_gid)->gr_name;
+  EXPECT_EQ(drives.LastOpenNote(), "reads are uncached, in 4 KB pages: cannot open " + node +
+                                       " (Permission denied). Members of the group '" + group +
+                                       "', which owns " + node +
+                                       ", get exact reads: run 'sudo usermod -aG " + group +
+                                       " \"$USER\"' and log in again");
 }
 
 }  // namespace

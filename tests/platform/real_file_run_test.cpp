@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/engine.h"
+#include "fake_machine.h"
 #include "fakes.h"
 #include "platform/linux_clock.h"
 #include "platform/linux_drives.h"
@@ -17,8 +18,8 @@ namespace {
 using testing::TempDir;
 
 struct Rig {
-  explicit Rig(const std::string& drive_directory, const std::string& mounts)
-      : drives({drive_directory}, mounts), engine(Platform{clock, drives, registry, system, pump}) {
+  Rig(const std::string& drive_directory, const SystemPaths& paths)
+      : drives({drive_directory}, paths), engine(Platform{clock, drives, registry, system, pump}) {
     engine.UseBaselines(baselines);
     engine.CounterFrequency = clock.Frequency();
     engine.CounterTicksPerMs = static_cast<double>(engine.CounterFrequency) * 0.001;
@@ -46,14 +47,14 @@ class RealFileRunTest : public ::testing::Test {
     options.size = size;
     const TestFileOutcome outcome = WriteTestFile(dir_ / name, options);
     EXPECT_TRUE(outcome.ok) << outcome.message;
-    testing::WriteFile(dir_ / "mounts", "");  // only the --drive folder, whatever is mounted
     return dir_ / name;
   }
   TempDir dir_;
+  testing::FakeMachine machine_{dir_ / "machine"};  // only the --drive folder, whatever is mounted
 };
 
 TEST_F(RealFileRunTest, EveryTestGivesAFiniteValueOnAFullSizeFile) {
-  Rig rig(MakeDisc("disc", kTestFileBytes), dir_ / "mounts");
+  Rig rig(MakeDisc("disc", kTestFileBytes), machine_.paths());
   Engine& engine = rig.engine;
   ASSERT_EQ(engine.CandidateDrives, std::vector<std::string>{"D:"});
   ASSERT_EQ(engine.FindTestDisc(), DiscOpened);
@@ -65,8 +66,12 @@ TEST_F(RealFileRunTest, EveryTestGivesAFiniteValueOnAFullSizeFile) {
   engine.SeekToStart();
   EXPECT_TRUE(engine.ReadSequential(8));
   EXPECT_TRUE(engine.ReadSectorAt(299556)) << "the highest sector any test reads";
+  // The engine reads nothing after a failed read until it is cleared, as a new run does.
   EXPECT_FALSE(engine.ReadSectorAt(299557));
+  EXPECT_EQ(engine.FirstReadFailure().error, kShortRead);
+  engine.ClearReadFailure();
   EXPECT_FALSE(engine.ReadSectorAt(-1));
+  engine.ClearReadFailure();
 
   auto expect_finite = [](const char* name, double value) {
     std::printf("%-20s %.3f\n", name, value);
@@ -106,14 +111,17 @@ TEST_F(RealFileRunTest, EveryTestGivesAFiniteValueOnAFullSizeFile) {
 }
 
 TEST_F(RealFileRunTest, ShortFileFailsReadsBeyondItsEndAndEveryTestReturns) {
-  Rig rig(MakeDisc("small", 1 << 20), dir_ / "mounts");
+  Rig rig(MakeDisc("small", 1 << 20), machine_.paths());
   Engine& engine = rig.engine;
   ASSERT_EQ(engine.FindTestDisc(), DiscOpened);
   EXPECT_TRUE(engine.ReadSectorAt(511));
   EXPECT_FALSE(engine.ReadSectorAt(512));
+  engine.ClearReadFailure();
   EXPECT_FALSE(engine.ReadSectorAt(150000));
+  engine.ClearReadFailure();
   EXPECT_TRUE(engine.ReadSectorAt(504));
   EXPECT_FALSE(engine.ReadSequential(16)) << "crosses the end";
+  engine.ClearReadFailure();
 
   std::vector<double> values;
   for (const int32_t sector : k16kPositions) values.push_back(engine.RunRead16kTest(sector));

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -165,6 +166,98 @@ TEST(RunBenchmarkTest, MeansAndRunningMeansOverThreePasses) {
   EXPECT_EQ(rig.view.Text("read16vi"), "1100 kps");
   EXPECT_NEAR(rig.results.Read16Inside, 1100, 0.01);
   EXPECT_NEAR(rig.results.Read16Outside, 1200, 0.01);
+}
+
+// A mean that forgets to divide one field, or divides the wrong one, shows as a three-pass
+// run that differs from one pass on a drive that reads the same in every pass.
+TEST(RunBenchmarkTest, EveryAveragedFieldOfThreeEqualPassesEqualsOnePass) {
+  const auto run = [](const char* passes) {
+    ScriptedRunRig rig;
+    rig.settings.cpuuser = true;
+    rig.settings.userval = "1000";
+    rig.settings.PassEdit = passes;
+    rig.SetRates([](int, int64_t) { return 1800.0; });  // fast enough for every CPU gate
+    EXPECT_EQ(rig.Run(), RunOutcome::kCompleted);
+    return rig.results;
+  };
+  const TestResults one = run("1");
+  const TestResults three = run("3");
+  const std::vector<std::pair<const char*, double TestResults::*>> fields = {
+      {"Read16Inside", &TestResults::Read16Inside},
+      {"Read16Center", &TestResults::Read16Center},
+      {"Read16Outside", &TestResults::Read16Outside},
+      {"Read2Inside", &TestResults::Read2Inside},
+      {"Read2Center", &TestResults::Read2Center},
+      {"Read2Outside", &TestResults::Read2Outside},
+      {"FullStrokeTime", &TestResults::FullStrokeTime},
+      {"RandomAccessTime", &TestResults::RandomAccessTime},
+      {"CpuUsage2x", &TestResults::CpuUsage2x},
+      {"CpuUsage4x", &TestResults::CpuUsage4x},
+      {"CpuUsage6x", &TestResults::CpuUsage6x},
+      {"CpuUsage8x", &TestResults::CpuUsage8x},
+      {"CpuUsage12x", &TestResults::CpuUsage12x},
+      {"CpuUsageUser", &TestResults::CpuUsageUser},
+      {"BurstRate2k", &TestResults::BurstRate2k},
+      {"BurstRate8k", &TestResults::BurstRate8k},
+      {"BurstRate16k", &TestResults::BurstRate16k},
+      {"MultimediaIndex", &TestResults::MultimediaIndex},
+      {"ApplicationIndex", &TestResults::ApplicationIndex},
+  };
+  for (const auto& [name, field] : fields) {
+    EXPECT_GT(one.*field, 0) << name << " was not measured";
+    EXPECT_NEAR(three.*field, one.*field, 1e-9 * one.*field) << name;
+  }
+}
+
+// A pulled-out disc or a scratch must end the run as a cancel does, quickly, with the reason,
+// and leave an existing log exactly as it was.
+TEST(RunBenchmarkTest, AFailedReadEndsTheRunWithItsReasonAndLeavesTheLogAlone) {
+  struct FailureCase {
+    const char* name;
+    double removed_at_seconds;
+    int64_t first_bad_sector, end_bad_sector;
+    const char* message;
+  };
+  // The center 16k test reads 8 sectors at a time from 150001 on; the read that meets the
+  // scratch begins at 150097.
+  for (const FailureCase& c : {
+           FailureCase{"disc removed", 20, 0, 0, nullptr},
+           FailureCase{"scratch", std::numeric_limits<double>::infinity(), 150'100, 150'200,
+                       "Error reading the test disc at sector 150097: Input/output error."},
+       }) {
+    SCOPED_TRACE(c.name);
+    ProfileRunRig rig("8x-clv");
+    rig.simulation->faults() = {c.removed_at_seconds, c.first_bad_sector, c.end_bad_sector};
+    rig.settings.PassEdit = "2";
+    rig.settings.LogEdit = ::testing::TempDir() + "failed_read.log";
+    const std::string earlier = "an earlier run\r\n";
+    std::ofstream(rig.settings.LogEdit, std::ios::binary | std::ios::trunc) << earlier;
+
+    ASSERT_EQ(rig.Run(), RunOutcome::kReadFailed);
+    ASSERT_EQ(rig.view.messages.size(), 1u);
+    if (c.message != nullptr) {
+      EXPECT_EQ(rig.view.messages[0], c.message);
+    } else {
+      EXPECT_EQ(rig.view.messages[0].rfind("Error reading the test disc at sector ", 0), 0u)
+          << rig.view.messages[0];
+      EXPECT_NE(rig.view.messages[0].find(": Input/output error."), std::string::npos);
+    }
+    EXPECT_EQ(rig.view.trail.back(), "hide");
+    EXPECT_FALSE(rig.results.ResultsValid);
+    EXPECT_FALSE(rig.view.IsVisible("Button2"));
+    EXPECT_EQ(rig.user.asked, 0);
+    const Strings steps = Steps(rig.view);
+    EXPECT_EQ(std::count(steps.begin(), steps.end(), "10"), 0);  // no means, no indexes
+    std::ifstream log(rig.settings.LogEdit, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(log), {}), earlier);
+
+    if (c.message == nullptr) {
+      // Whatever test was under way stops at its next progress point, within one CPU trial.
+      const double ended_at =
+          rig.simulation->clock().SecondsForCounts(rig.simulation->clock().Now());
+      EXPECT_LT(ended_at - c.removed_at_seconds, 5);
+    }
+  }
 }
 
 TEST(RunBenchmarkTest, CpuTestsBeyondTheDriveLeaveTheRunForGood) {
