@@ -1,12 +1,19 @@
 // Usage: vantric-screenshots [FOLDER [PROFILE]]
-// Renders the desktop application's four windows into PNG files, on a simulated drive, for
-// looking at them as a user would: the main window, the configuration dialog, the results
-// window after a finished run and the user information dialog.
+// Renders the desktop application's windows into PNG files, on a simulated drive, for looking
+// at them as a user would: the main window, the configuration dialog, the user information
+// dialog, the results window after a finished run, and message boxes at the windows that
+// report them (the read error of a run on a disc pulled out of the drive among them). Under
+// a window manager the pictures are taken from the screen, frames and title bars included.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QMessageBox>
 #include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 
 #include "sim/simulation.h"
 #include "support/fakes.h"
@@ -18,14 +25,61 @@
 
 namespace {
 
+// The screen only shows what the window manager has framed and the window has painted.
+void WaitUntil(const std::function<bool()>& condition, int limit_ms) {
+  QElapsedTimer waited;
+  waited.start();
+  while (!condition() && waited.elapsed() < limit_ms) {
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+}
+
+bool Framed(const QWidget& window) { return window.frameGeometry() != window.geometry(); }
+
+void Settle(const QWidget& window) {
+  WaitUntil([&] { return Framed(window); }, 1500);
+  WaitUntil([] { return false; }, 300);  // the first paint after framing
+}
+
+bool FromScreen() { return QGuiApplication::platformName() == "xcb"; }
+
+QPixmap Picture(QWidget& window, QRect area) {
+  if (!FromScreen()) return window.grab();
+  return QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(),
+                                                      area.height());
+}
+
+bool Write(const QPixmap& picture, const QDir& folder, const char* name) {
+  const QString path = folder.filePath(QString(name) + ".png");
+  const bool saved = !picture.isNull() && picture.save(path);
+  std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+  return saved;
+}
+
 bool Save(QWidget& window, const QDir& folder, const char* name) {
   window.show();
-  QApplication::processEvents();
-  const QString path = folder.filePath(QString(name) + ".png");
-  const bool saved = window.grab().save(path);
-  std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+  Settle(window);
+  const bool saved = Write(Picture(window, window.frameGeometry()), folder, name);
   window.hide();
   return saved;
+}
+
+// Takes the next message box the program shows, with the window that reports it around it,
+// and presses its OK.
+void SaveNextMessage(QWidget& reporter, const QDir& folder, const char* name, bool* saved) {
+  auto* poll = new QTimer(&reporter);
+  poll->setInterval(50);
+  QObject::connect(poll, &QTimer::timeout, [poll, &reporter, folder, name, saved] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    poll->stop();
+    poll->deleteLater();
+    Settle(*box);
+    const QRect both = reporter.frameGeometry().united(box->frameGeometry()).adjusted(-8, -8, 8, 8);
+    *saved &= Write(FromScreen() ? Picture(*box, both) : box->grab(), folder, name);
+    box->button(QMessageBox::Ok)->click();
+  });
+  poll->start();
 }
 
 }  // namespace
@@ -65,6 +119,12 @@ int main(int argc, char** argv) {
   saved &= Save(*forms.Form2, folder, "configuration");
   saved &= Save(*forms.Form4, folder, "user-information");
 
+  forms.Form1->show();
+  Settle(*forms.Form1);
+  SaveNextMessage(*forms.Form1, folder, "message-main", &saved);
+  vantric::ShowStandardMessage(forms.Form1, "No valid test data available.");
+  forms.Form1->hide();
+
   // A whole run, as Run Test makes it; the window stays on its results until Ok.
   if (desktop.engine().FindTestDisc() != vantric::DiscOpened) {
     std::fprintf(stderr, "the simulated test disc was not found\n");
@@ -77,5 +137,14 @@ int main(int argc, char** argv) {
     return 1;
   }
   saved &= Save(*forms.Form3, folder, "results");
+
+  // The disc pulled out of the drive a few seconds into the next run.
+  vantric::VirtualClock& clock = simulation->clock();
+  simulation->faults().disc_removed_at_seconds = clock.SecondsForCounts(clock.Now()) + 5;
+  if (desktop.engine().FindTestDisc() != vantric::DiscOpened) return 1;
+  forms.Form3->show();
+  Settle(*forms.Form3);
+  SaveNextMessage(*forms.Form3, folder, "message-read-error", &saved);
+  forms.Form3->RunBenchmark();
   return saved ? 0 : 1;
 }

@@ -1,25 +1,21 @@
 #include "cli/cli_app.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <fstream>
 #include <memory>
 #include <optional>
 
-#include "cli/cli_options.h"
+#include "cli/cli_checks.h"
 #include "cli/cli_user_information.h"
+#include "cli/curve_command.h"
 #include "cli/json_report.h"
+#include "cli/run_notes.h"
 #include "cli/terminal_view.h"
 #include "engine/engine.h"
-#include "platform/linux_clock.h"
-#include "platform/linux_drives.h"
 #include "platform/linux_registry.h"
 #include "platform/linux_system.h"
 #include "run/results_log.h"
 #include "run/run_benchmark.h"
 #include "run/settings_checks.h"
-#include "sim/simulation.h"
 
 namespace vantric {
 namespace {
@@ -33,41 +29,29 @@ int InvalidOptions(std::ostream& err, const std::string& message) {
   return kExitInvalidOptions;
 }
 
-// The clock and drives of a run: a simulated drive, or the machine's own.
-struct Machine {
-  std::unique_ptr<Simulation> simulation;
-  LinuxClock linux_clock;
-  std::unique_ptr<LinuxDrives> linux_drives;
-
-  Clock& clock() { return simulation ? static_cast<Clock&>(simulation->clock()) : linux_clock; }
-  Drives& drives() {
-    return simulation ? static_cast<Drives&>(simulation->drives()) : *linux_drives;
-  }
-};
-
-void DescribeTestFile(Engine& engine, Machine& machine, std::ostream& err) {
+void DescribeTestFile(Engine& engine, CliMachine& machine, const CliOptions& options,
+                      const std::optional<DriveIdentity>& drive, std::ostream& err) {
   const DiscFile& file = *engine.TestFile();
-  err << "Test file: " << machine.drives().LocalPath(engine.TestFilePath()) << " ("
-      << ReadModeName(file.Mode()) << " reads)\n";
-  if (machine.linux_drives && !machine.linux_drives->LastOpenNote().empty()) {
-    err << "Note: " << machine.linux_drives->LastOpenNote() << "\n";
-  }
+  Drives& drives = machine.drives();
+  err << TestFileLine(drives.LocalPath(engine.TestFilePath()), file.Mode(), drive,
+                      InDriveFolder(drives, engine.TestFilePath(), options.drive_directories))
+      << "\n";
+  if (const std::string note = machine.OpenNote(); !note.empty()) err << "Note: " << note << "\n";
   if (file.Size() < kFullTestFileBytes) {
     err << "Warning: the test file holds " << file.Size() << " bytes, less than the "
-        << kFullTestFileBytes << " of a full test disc; reads beyond its end fail and the "
-        << "results of the tests that make them mean little.\n";
+        << kFullTestFileBytes << " of a full test disc: the run ends with a read error at the "
+        << "first read beyond its end.\n";
   }
 }
 
-// Whether the JSON file can be written, checked before a run that may take minutes.
-bool JsonPathUsable(const std::string& path) {
-  if (path == "-") return true;
-  struct stat info;
-  if (::stat(path.c_str(), &info) == 0)
-    return !S_ISDIR(info.st_mode) && ::access(path.c_str(), W_OK) == 0;
-  std::string detail;
-  return FileSystemLogNameProbe().ProbeCreate(path, &detail) ==
-         LogNameProbe::Outcome::kCreatedAndRemoved;
+// The drive text of the report: as given, or with "auto" as the drive names itself.
+std::string DriveInfo(const CliOptions& options, const std::optional<DriveIdentity>& drive,
+                      std::ostream& err) {
+  if (options.drive_info != "auto") return options.drive_info;
+  if (drive) return DriveName(*drive);
+  err << "Note: this drive cannot name itself, so --drive-info auto leaves the drive text "
+         "empty; give its make and model with --drive-info TEXT.\n";
+  return "";
 }
 
 bool WriteJson(const std::string& path, const std::string& json, std::ostream& out) {
@@ -79,6 +63,50 @@ bool WriteJson(const std::string& path, const std::string& json, std::ostream& o
   file << json;
   file.close();
   return !file.fail();
+}
+
+bool LogFailed(const TerminalView& view) {
+  for (const std::string& message : view.messages()) {
+    if (message == kLogOpenErrorMessage || message == kLogWriteErrorMessage) return true;
+  }
+  return false;
+}
+
+// The configuration dialog's checks, with its messages and in its order, and the terminal's
+// own checks of what the dialog lets through but the run would trip over at its end.
+std::optional<int> CheckOptions(CliOptions& options, std::ostream& err) {
+  if (auto too_long = CheckLogNameLength(options.settings.LogEdit)) {
+    // The dialog's earlier checks still come first.
+    TestSettings without_log = options.settings;
+    without_log.LogEdit.clear();
+    if (auto message = CheckSettings(without_log)) {
+      err << *message << "\n";
+      return kExitInvalidOptions;
+    }
+    return InvalidOptions(err, *too_long);
+  }
+  if (auto message = CheckSettings(options.settings)) {
+    err << *message << "\n";
+    return kExitInvalidOptions;
+  }
+  if (auto message = CheckLogTarget(options.settings.LogEdit)) return InvalidOptions(err, *message);
+  if (auto message = CheckDriveFolders(options.drive_directories)) {
+    return InvalidOptions(err, *message);
+  }
+  if (!options.json_path.empty() && !JsonPathUsable(options.json_path)) {
+    err << "Invalid JSON filename.\n";
+    return kExitInvalidOptions;
+  }
+  if (!options.curve_path.empty()) {
+    if (!CurveFileKindOf(options.curve_path)) {
+      return InvalidOptions(
+          err, "the --curve file must end in .csv, .json or .svg: " + options.curve_path);
+    }
+    if (options.curve_path == "-" || !JsonPathUsable(options.curve_path)) {
+      return InvalidOptions(err, "cannot write the --curve file " + options.curve_path);
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -99,73 +127,85 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     out << DriveProfileListText();
     return kExitCompleted;
   }
-  // The configuration dialog's checks, with its messages.
-  if (auto message = CheckSettings(options.settings)) {
-    err << *message << "\n";
-    return kExitInvalidOptions;
-  }
-  if (!options.json_path.empty() && !JsonPathUsable(options.json_path)) {
-    err << "Invalid JSON filename.\n";
-    return kExitInvalidOptions;
-  }
+  if (auto code = CheckOptions(options, err)) return *code;
 
-  Machine machine;
+  std::unique_ptr<CliMachine> machine;
   if (!options.simulate_profile.empty()) {
     std::string error;
-    machine.simulation = MakeSimulation(options.simulate_profile, &error);
-    if (!machine.simulation) return InvalidOptions(err, error);
+    std::unique_ptr<Simulation> simulation = MakeSimulation(options.simulate_profile, &error);
+    if (!simulation) return InvalidOptions(err, error);
+    machine = std::make_unique<SimulatedMachine>(std::move(simulation), options.simulate_profile);
   } else {
-    machine.linux_drives = std::make_unique<LinuxDrives>(options.drive_directories);
+    machine = std::make_unique<RealMachine>(options.drive_directories);
   }
+  return RunCliOn(options, *machine, out, err, err_is_terminal && !options.quiet);
+}
+
+int RunCliOn(const CliOptions& options, CliMachine& machine, std::ostream& out, std::ostream& err,
+             bool show_progress) {
   LinuxSystem system(options.net ? std::vector<std::string>{"NET"} : std::vector<std::string>{});
   LinuxRegistry registry;
   TerminalPump pump;
-  Engine engine(Platform{machine.clock(), machine.drives(), registry, system, pump});
+  Drives& drives = machine.drives();
+  Engine engine(Platform{machine.clock(), drives, registry, system, pump});
   pump.Attach(&engine);
 
   engine.ScanDrives();
   switch (engine.FindTestDisc()) {
     case NoDisc:
-      err << "Insert Vantric disc in drive before running test.\n";
-      return kExitNoRun;
+      err << "Insert Vantric disc in drive before running test.\n"
+          << NoDiscHelp(drives, engine.CandidateDrives, options.drive_directories);
+      return kExitFailed;
     case SeveralDiscs:
       err << "Please insert only ONE Vantric disc in CD-ROM drive(s) for test.\n";
-      return kExitNoRun;
+      return kExitFailed;
     case DiscOpened:
       break;
   }
-  DescribeTestFile(engine, machine, err);
-
-  CliUserInformation user(options.drive_info, options.controller_info, options.computer_info);
-  TestResults results;
-  RunOutcome outcome;
-  {
-    TerminalView view(err, err_is_terminal && !options.quiet, pump);
-    outcome = RunBenchmark({engine, options.settings, results, view, user});
+  const std::optional<DriveIdentity> drive = drives.IdentifyDrive(engine.TestFilePath());
+  DescribeTestFile(engine, machine, options, drive, err);
+  if (!options.curve_path.empty()) {
+    const CurveSource source{options.curve_mode,
+                             drives.LocalPath(engine.TestFilePath()),
+                             std::string(ReadModeName(engine.TestFile()->Mode())),
+                             drive,
+                             machine.SimulatedProfile(),
+                             system.GetLocalTime()};
+    return RunCurveCommand(options, engine, source, out, err, show_progress);
   }
-  if (outcome == RunOutcome::kNoCounter) return kExitNoRun;
+  if (auto note = CpuTestsWithoutRead16(options.settings)) err << *note << "\n";
+
+  CliUserInformation user(DriveInfo(options, drive, err), options.controller_info,
+                          options.computer_info);
+  TestResults results;
+  TerminalView view(err, show_progress, pump);
+  const RunOutcome outcome = RunBenchmark({engine, options.settings, results, view, user});
+  view.HideWindow();
+  if (outcome == RunOutcome::kNoCounter) return kExitFailed;
   if (outcome == RunOutcome::kCancelled) return kExitCancelled;
   if (outcome == RunOutcome::kReadFailed) return kExitReadFailed;
+  for (const std::string& note : CpuTestsBeyondTheDrive(options.settings, results)) {
+    err << note << "\n";
+  }
 
   // The report shows the texts given, whether or not a log file asked for them.
   user.Ask();
-  const std::vector<std::string> lines =
-      ResultsLogLines(GatherReportContent(engine, options.settings, results, user));
+  const ReportContent content = GatherReportContent(engine, options.settings, results, user);
   const bool json_on_stdout = options.json_path == "-";
   if (!json_on_stdout) {
-    for (const std::string& line : lines) out << line << "\n";
+    for (const std::string& line : ResultsLogLines(content)) out << line << "\n";
     out << std::flush;
   }
   if (!options.json_path.empty()) {
-    JsonRunSource source{machine.drives().LocalPath(engine.TestFilePath()),
-                         std::string(ReadModeName(engine.TestFile()->Mode())), std::nullopt};
-    if (machine.simulation) source.simulated_profile = options.simulate_profile;
-    if (!WriteJson(options.json_path, ResultsJson(results, source), out)) {
+    const JsonRunSource source{drives.LocalPath(engine.TestFilePath()),
+                               std::string(ReadModeName(engine.TestFile()->Mode())), drive,
+                               machine.SimulatedProfile()};
+    if (!WriteJson(options.json_path, ResultsJson(content, source), out)) {
       err << "Error writing JSON file.\n";
-      return kExitNoRun;
+      return kExitFailed;
     }
   }
-  return kExitCompleted;
+  return LogFailed(view) ? kExitFailed : kExitCompleted;
 }
 
 }  // namespace vantric

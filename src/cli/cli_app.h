@@ -4,10 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_machine.h"
+#include "cli/cli_options.h"
+
 namespace vantric {
 
 inline constexpr int kExitCompleted = 0;
-inline constexpr int kExitNoRun = 1;  // no disc, several discs, no counter, JSON not written
+// No disc, several discs, no counter; or the run completed but its log or JSON file could not
+// be written.
+inline constexpr int kExitFailed = 1;
 inline constexpr int kExitInvalidOptions = 2;
 inline constexpr int kExitReadFailed = 3;  // a read of the test disc failed; nothing reported
 inline constexpr int kExitCancelled = 130;
@@ -16,5 +21,10 @@ inline constexpr int kExitCancelled = 130;
 // report. Progress goes to `err` only when `err_is_terminal`.
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
            bool err_is_terminal);
+
+// What follows the checks of the options: the search for the test disc on `machine`, the run
+// and the report.
+int RunCliOn(const CliOptions& options, CliMachine& machine, std::ostream& out, std::ostream& err,
+             bool show_progress);
 
 }  // namespace vantric

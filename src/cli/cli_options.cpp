@@ -55,22 +55,30 @@ const char* const kCliUsage =
     "                       default: every test but the user CPU test\n"
     "  --user-rate KPS      also run the CPU test at KPS (an even number of KB/s)\n"
     "  --passes N           number of passes, 1 to 99 (default 1)\n"
-    "  --log FILE           append the report to FILE\n"
-    "  --drive-info TEXT    CD-ROM drive make and model, for the log\n"
-    "  --controller-info TEXT  controller make, model and bus, for the log\n"
-    "  --computer-info TEXT computer make, CPU type and speed, for the log\n"
-    "  --json FILE          also write the results as JSON to FILE (\"-\" for stdout)\n"
+    "  --log FILE           append the report to FILE (CR LF line ends)\n"
+    "  --drive-info TEXT    CD-ROM drive make and model, for the report; \"auto\": as the\n"
+    "                       drive names itself\n"
+    "  --controller-info TEXT  controller make, model and bus, for the report\n"
+    "  --computer-info TEXT computer make, CPU type and speed, for the report\n"
+    "  --json FILE          also write the results as JSON to FILE; \"--json -\" writes the\n"
+    "                       JSON to stdout instead of the report\n"
+    "  --curve FILE         measure the transfer-rate curve instead of the benchmark and\n"
+    "                       write it to FILE: .csv, .json or .svg (a chart)\n"
+    "  --curve-mode MODE    quick (default): 1 MB of every 1% of the disc; full: all of it\n"
     "  --quiet              no progress display\n"
     "  -h, --help           show this text\n"
     "  --version            show the version\n"
     "\n"
-    "Ctrl-C cancels the run.\n"
+    "An option's value may also follow an equals sign: --passes=3.\n"
+    "Ctrl-C cancels the run or the curve; nothing is written then.\n"
     "\n"
     "Exit codes:\n"
-    "  0    the run completed\n"
-    "  1    no test disc, more than one test disc, no performance counter, or the JSON\n"
-    "       file could not be written\n"
+    "  0    the run completed and everything asked for was written\n"
+    "  1    no test disc, more than one test disc or no performance counter; or the\n"
+    "       run completed but the log, JSON or curve file could not be written\n"
     "  2    invalid options\n"
+    "  3    a read of the test disc failed: the run stopped, with no report, no log,\n"
+    "       no JSON and no curve\n"
     "  130  cancelled\n";
 
 std::optional<std::string> ParseCliOptions(const std::vector<std::string>& arguments,
@@ -96,40 +104,70 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
       continue;
     }
     if (argument == "NET") return std::string("NET must be the first argument");
-    static const char* const kWithValue[] = {
-        "--drive", "--simulate",   "--tests",           "--user-rate",     "--passes",
-        "--log",   "--drive-info", "--controller-info", "--computer-info", "--json"};
+    // "--name=value" as well as "--name value".
+    const size_t equals = argument.rfind("--", 0) == 0 ? argument.find('=') : std::string::npos;
+    const std::string name = argument.substr(0, equals);
+    static const char* const kWithValue[] = {"--drive",      "--simulate",        "--tests",
+                                             "--user-rate",  "--passes",          "--log",
+                                             "--drive-info", "--controller-info", "--computer-info",
+                                             "--json",       "--curve",           "--curve-mode"};
     bool takes_value = false;
-    for (const char* name : kWithValue) takes_value = takes_value || argument == name;
-    if (!takes_value) return "unknown argument: " + argument;
-    if (i + 1 == arguments.size()) return argument + " needs a value";
-    const std::string& value = arguments[++i];
+    for (const char* known : kWithValue) takes_value = takes_value || name == known;
+    if (!takes_value) {
+      if (equals != std::string::npos &&
+          (name == "--help" || name == "--version" || name == "--quiet")) {
+        return name + " takes no value";
+      }
+      return "unknown argument: " + argument;
+    }
+    std::string value;
+    if (equals != std::string::npos) {
+      value = argument.substr(equals + 1);
+    } else if (i + 1 == arguments.size()) {
+      return argument + " needs a value";
+    } else {
+      value = arguments[++i];
+    }
     TestSettings& s = options->settings;
-    if (argument == "--drive") {
+    const bool benchmark_only =
+        name != "--drive" && name != "--simulate" && name != "--curve" && name != "--curve-mode";
+    if (benchmark_only && options->benchmark_option.empty()) options->benchmark_option = name;
+    if (name == "--drive") {
       options->drive_directories.push_back(value);
-    } else if (argument == "--simulate") {
+    } else if (name == "--simulate") {
       options->simulate_profile = value;
-    } else if (argument == "--tests") {
+    } else if (name == "--tests") {
       if (auto error = SelectTests(value, &s)) return error;
-    } else if (argument == "--user-rate") {
+    } else if (name == "--user-rate") {
       s.cpuuser = true;
       s.userval = value;
-    } else if (argument == "--passes") {
+    } else if (name == "--passes") {
       s.PassEdit = value;
-    } else if (argument == "--log") {
+    } else if (name == "--log") {
       s.LogEdit = value;
-    } else if (argument == "--drive-info") {
+    } else if (name == "--drive-info") {
       options->drive_info = value;
-    } else if (argument == "--controller-info") {
+    } else if (name == "--controller-info") {
       options->controller_info = value;
-    } else if (argument == "--computer-info") {
+    } else if (name == "--computer-info") {
       options->computer_info = value;
+    } else if (name == "--curve") {
+      options->curve_path = value;
+    } else if (name == "--curve-mode") {
+      if (value != "quick" && value != "full") {
+        return "--curve-mode is quick or full, not \"" + value + "\"";
+      }
+      options->curve_mode = value == "full" ? CurveMode::kFull : CurveMode::kQuick;
     } else {
       options->json_path = value;
     }
   }
   if (!options->simulate_profile.empty() && !options->drive_directories.empty()) {
     return std::string("--simulate and --drive cannot be used together");
+  }
+  if (!options->curve_path.empty() && !options->benchmark_option.empty()) {
+    return "--curve measures the transfer-rate curve instead of the benchmark; " +
+           options->benchmark_option + " belongs to the benchmark";
   }
   return std::nullopt;
 }

@@ -37,6 +37,12 @@ void TerminalView::ShowTestProgress(int percent) {
   DrawProgressLine();
 }
 
+void TerminalView::ShowTestStep(int number, int count, std::string_view place) {
+  step_ =
+      number > 0 ? "test " + std::to_string(number) + " of " + std::to_string(count) + " - " : "";
+  place_ = place;
+}
+
 void TerminalView::SetWindowCaption(const std::string& text) {
   pass_ = text;
   DrawProgressLine();
@@ -52,14 +58,15 @@ void TerminalView::SetText(std::string_view control, const std::string& text) {
 
 void TerminalView::ShowMessage(const std::string& text) {
   EndProgressLine();
+  messages_.push_back(text);
   err_ << text << "\n" << std::flush;
 }
 
 void TerminalView::DrawProgressLine() {
   if (!show_progress_) return;
   // Carriage return and erase-line: the line is rewritten in place.
-  err_ << "\r\x1b[K" << pass_ << (pass_.empty() ? "" : " - ") << caption_ << " " << percent_ << "%"
-       << std::flush;
+  err_ << "\r\x1b[K" << pass_ << (pass_.empty() ? "" : " - ") << step_ << caption_
+       << (place_.empty() ? "" : " ") << place_ << " " << percent_ << "%" << std::flush;
   line_open_ = true;
 }
 

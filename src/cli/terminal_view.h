@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "engine/engine.h"
 #include "platform/ui_pump.h"
@@ -31,6 +32,7 @@ class TerminalView : public ResultsView {
 
   void ShowTestCaption(const std::string& text) override;
   void ShowTestProgress(int percent) override;
+  void ShowTestStep(int number, int count, std::string_view place) override;
   void SetWindowCaption(const std::string& text) override;
   void SetText(std::string_view control, const std::string& text) override;
   void SetEnabled(std::string_view, bool) override {}
@@ -41,6 +43,9 @@ class TerminalView : public ResultsView {
   void HideWindow() override { EndProgressLine(); }
   void ProcessMessages() override { pump_.ProcessMessages(); }
 
+  // The messages shown so far, in order: the caller turns some of them into exit codes.
+  const std::vector<std::string>& messages() const { return messages_; }
+
  private:
   void DrawProgressLine();
   void EndProgressLine();
@@ -50,7 +55,10 @@ class TerminalView : public ResultsView {
   UiPump& pump_;
   std::string caption_;
   std::string pass_;
+  std::string step_;  // "test 3 of 17 - ", or empty between tests
+  std::string place_;
   int percent_ = 0;
+  std::vector<std::string> messages_;
   bool line_open_ = false;
 };
 

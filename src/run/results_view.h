@@ -15,6 +15,11 @@ class ResultsView {
   // The engine's caption and progress hooks point at these two during a run.
   virtual void ShowTestCaption(const std::string& text) = 0;  // CurTest
   virtual void ShowTestProgress(int percent) = 0;             // Progress, 0..100
+  // Before each test of a pass: its number among the tests of this pass, from 1 (0 between
+  // tests), how many tests the pass runs as far as is known, and where on the disc it reads
+  // ("inside", "center", "outside"; empty for a test without a place). The count drops when
+  // a CPU test turns out to be beyond the drive. The windows have no place for it.
+  virtual void ShowTestStep(int /*number*/, int /*count*/, std::string_view /*place*/) {}
 
   virtual void SetWindowCaption(const std::string& text) = 0;
   // Caption of a label or button.

@@ -21,6 +21,23 @@ constexpr int kWarmUpSteps = 8;
 constexpr uint32_t kWarmUpPauseMs = 1000;
 constexpr double kGateTolerance = 1.02;
 
+// The CPU usage tests in the order they run.
+struct CpuUsageTest {
+  bool TestFlags::*flag;
+  const char* name_label;
+  int32_t rate;  // sectors/s; 0 stands for the user rate, read anew at each test
+  double TestResults::*sum;
+  const char* value_label;
+};
+constexpr CpuUsageTest kCpuUsageTests[] = {
+    {&TestFlags::Cpu2xOn, "cpu2x", 150, &TestResults::CpuUsage2x, "cpu2xv"},
+    {&TestFlags::Cpu4xOn, "cpu4x", 300, &TestResults::CpuUsage4x, "cpu4xv"},
+    {&TestFlags::Cpu6xOn, "cpu6x", 450, &TestResults::CpuUsage6x, "cpu6xv"},
+    {&TestFlags::Cpu8xOn, "cpu8x", 600, &TestResults::CpuUsage8x, "cpu8xv"},
+    {&TestFlags::Cpu12xOn, "cpu12x", 900, &TestResults::CpuUsage12x, "cpu12xv"},
+    {&TestFlags::CpuUserOn, "cpuux", 0, &TestResults::CpuUsageUser, "cpuuxv"},
+};
+
 TestFlags FlagsFrom(const TestSettings& s) {
   TestFlags f;
   f.Read16On = s.read16;
@@ -133,6 +150,8 @@ class Run {
 
   // False when the user cancelled.
   bool RunPass() {
+    step_ = 0;
+    view_.ShowTestStep(0, TestsInPass(), {});
     engine_.SeekToStart();
     view_.ClearDescriptions();
     view_.DescribeStep(1);
@@ -142,6 +161,7 @@ class Run {
     view_.ShowTestCaption("Intializing Tests");
     if (!WarmUp()) return false;
     if (!RunTests()) return false;
+    view_.ShowTestStep(0, step_, {});
     view_.ShowTestCaption("Current Test: Finished");
     view_.ShowTestProgress(100);
     return true;
@@ -162,9 +182,28 @@ class Run {
 
   bool FirstPass() const { return pass_ == 1; }
 
+  // How many tests this pass runs. A CPU test counts while its gate may still let it through;
+  // whether it does is known once pass 1 has measured the 16k outside rate.
+  int TestsInPass() const {
+    const TestFlags& f = flags_;
+    int count = (f.Read16On ? 3 : 0) + (f.Read2On ? 3 : 0);
+    for (bool on : {f.FullStrokeOn, f.RandomAccessOn, f.Burst2kOn, f.Burst8kOn, f.Burst16kOn}) {
+      count += on ? 1 : 0;
+    }
+    if (FirstPass()) count += (f.OverheadOn ? 1 : 0) + (f.CalibrationOn ? 1 : 0);
+    for (const CpuUsageTest& test : kCpuUsageTests) {
+      if (f.*test.flag && (!gate_known_ || GateOpen(Rate(test)))) ++count;
+    }
+    return count;
+  }
+
+  void BeginTest(std::string_view place = {}) { view_.ShowTestStep(++step_, TestsInPass(), place); }
+
   // Adds one pass's value to its sum and shows the mean so far.
+  // A test whose reads failed measured nothing: its value is neither kept nor shown.
   void Accumulate(double& sum, double value, std::string_view label,
                   std::string (*format)(double)) {
+    if (engine_.FirstReadFailure().failed) return;
     sum += value;
     view_.SetText(label, format(sum / pass_));
   }
@@ -172,28 +211,37 @@ class Run {
   bool RunTests() {
     if (flags_.Read16On) {
       if (FirstPass()) view_.DescribeStep(2);
+      BeginTest("inside");
       Accumulate(results_.Read16Inside, engine_.RunRead16kTest(512), "read16vi", KpsText);
       if (engine_.StopRequested()) return false;
     }
     if (flags_.Read2On) {
       if (FirstPass()) view_.DescribeStep(3);
+      BeginTest("inside");
       Accumulate(results_.Read2Inside, engine_.RunRead2kTest(2048), "read2vi", KpsText);
       if (engine_.StopRequested()) return false;
     }
     if (flags_.Read16On) {
+      BeginTest("center");
       Accumulate(results_.Read16Center, engine_.RunRead16kTest(150000), "read16vc", KpsText);
       if (engine_.StopRequested()) return false;
     }
     if (flags_.Read2On) {
+      BeginTest("center");
       Accumulate(results_.Read2Center, engine_.RunRead2kTest(152536), "read2vc", KpsText);
       if (engine_.StopRequested()) return false;
     }
     if (flags_.Read16On) {
+      BeginTest("outside");
       Accumulate(results_.Read16Outside, engine_.RunRead16kTest(298500), "read16vo", KpsText);
-      if (FirstPass()) results_.FirstPassRead16Outside = results_.Read16Outside;
+      if (FirstPass()) {
+        results_.FirstPassRead16Outside = results_.Read16Outside;
+        gate_known_ = true;
+      }
       if (engine_.StopRequested()) return false;
     }
     if (flags_.Read2On) {
+      BeginTest("outside");
       Accumulate(results_.Read2Outside, engine_.RunRead2kTest(296000), "read2vo", KpsText);
       if (engine_.StopRequested()) return false;
     }
@@ -203,59 +251,69 @@ class Run {
   bool RunAccessTests() {
     if (flags_.OverheadOn && FirstPass()) {
       view_.DescribeStep(4);
+      BeginTest();
       results_.SeekOverhead = engine_.RunSeekOverheadTest();
-      view_.SetText("latv", MsText(results_.SeekOverhead));
+      if (!engine_.FirstReadFailure().failed) view_.SetText("latv", MsText(results_.SeekOverhead));
       if (engine_.StopRequested()) return false;
     }
     if (flags_.FullStrokeOn) {
       if (FirstPass()) view_.DescribeStep(5);
+      BeginTest();
       Accumulate(results_.FullStrokeTime, engine_.RunFullStrokeTest(), "seekfullv", MsText);
       if (engine_.StopRequested()) return false;
     }
     if (flags_.RandomAccessOn) {
       if (FirstPass()) view_.DescribeStep(6);
+      BeginTest();
       Accumulate(results_.RandomAccessTime, engine_.RunRandomAccessTest(), "seekrandv", MsText);
       if (engine_.StopRequested()) return false;
     }
     return true;
   }
 
-  // Whether the drive's pass 1 outside rate, in sectors/s with 2 % tolerance, reaches `rate`;
-  // when it does not, the test leaves the run for good.
-  bool PassesGate(bool& flag, std::string_view name_label, int32_t rate) {
-    if (!flag) return false;
-    // A rate of 0 or less cannot pace reads; such a test is treated as beyond the drive.
-    if (rate > 0 && results_.FirstPassRead16Outside * 0.5 * kGateTolerance >= rate) return true;
-    flag = false;
-    view_.SetEnabled(name_label, false);
-    return false;
+  int32_t Rate(const CpuUsageTest& test) const {
+    return test.rate != 0 ? test.rate : TextToInt(settings_.userval) / 2;
   }
 
-  bool RunCpuTest(bool& flag, std::string_view name_label, int32_t rate, double& sum,
-                  std::string_view value_label) {
-    if (!PassesGate(flag, name_label, rate)) return true;
-    Accumulate(sum, engine_.RunCpuTest(8, rate, true), value_label, PercentText);
+  // Whether the drive's pass 1 outside rate, in sectors/s with 2 % tolerance, reaches `rate`.
+  // A rate of 0 or less cannot pace reads; such a test is treated as beyond the drive.
+  bool GateOpen(int32_t rate) const {
+    return rate > 0 && results_.FirstPassRead16Outside * 0.5 * kGateTolerance >= rate;
+  }
+
+  // A test whose gate stays shut leaves the run for good.
+  bool RunCpuTest(const CpuUsageTest& test) {
+    bool& flag = flags_.*test.flag;
+    if (!flag) return true;
+    const int32_t rate = Rate(test);
+    if (!GateOpen(rate)) {
+      flag = false;
+      view_.SetEnabled(test.name_label, false);
+      return true;
+    }
+    BeginTest();
+    Accumulate(results_.*test.sum, engine_.RunCpuTest(8, rate, true), test.value_label,
+               PercentText);
     return !engine_.StopRequested();
   }
 
   bool RunCpuTests() {
     if (flags_.CalibrationOn && FirstPass()) {
       view_.DescribeStep(7);
+      BeginTest();
       results_.CpuCalibration = engine_.RunCpuTest(8, 300, false);
       view_.DescribeStep(8);
       if (engine_.StopRequested()) return false;
     }
-    return RunCpuTest(flags_.Cpu2xOn, "cpu2x", 150, results_.CpuUsage2x, "cpu2xv") &&
-           RunCpuTest(flags_.Cpu4xOn, "cpu4x", 300, results_.CpuUsage4x, "cpu4xv") &&
-           RunCpuTest(flags_.Cpu6xOn, "cpu6x", 450, results_.CpuUsage6x, "cpu6xv") &&
-           RunCpuTest(flags_.Cpu8xOn, "cpu8x", 600, results_.CpuUsage8x, "cpu8xv") &&
-           RunCpuTest(flags_.Cpu12xOn, "cpu12x", 900, results_.CpuUsage12x, "cpu12xv") &&
-           RunCpuTest(flags_.CpuUserOn, "cpuux", TextToInt(settings_.userval) / 2,
-                      results_.CpuUsageUser, "cpuuxv");
+    for (const CpuUsageTest& test : kCpuUsageTests) {
+      if (!RunCpuTest(test)) return false;
+    }
+    return true;
   }
 
   bool RunBurstTest(bool flag, int32_t sectors, double& sum, std::string_view label) {
     if (!flag) return true;
+    BeginTest();
     Accumulate(sum, engine_.RunBurstTest(sectors), label, KpsText);
     return !engine_.StopRequested();
   }
@@ -330,6 +388,8 @@ class Run {
   TestFlags& flags_;
   int32_t pass_ = 0;
   int32_t passes_ = 0;
+  int step_ = 0;             // tests begun in this pass
+  bool gate_known_ = false;  // FirstPassRead16Outside holds this run's value
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "ui/Unit2.h"
 
 #include "run/settings_checks.h"
+#include "ui/classic_style.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
 #include "ui/standard_message.h"
@@ -27,6 +28,7 @@ TForm2::TForm2()
                            Qt::WindowTitleHint),
       run_save_dialog_(RunModally) {
   setObjectName("Form2");
+  UseClassicPalette(*this);
   setWindowTitle("Vantric Configuration");
   setFont(DialogFont());
   FixClientArea(this, 376, 272);

@@ -7,6 +7,7 @@
 #include "run/text_readers.h"
 #include "ui/Unit2.h"
 #include "ui/Unit4.h"
+#include "ui/classic_style.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
 #include "ui/print/print_report.h"
@@ -58,10 +59,6 @@ void AddTestLines(QGroupBox* group, const TestLine (&lines)[N]) {
     QLabel* name = MakeLabel(
         group, line.name, QRect(kNameRightEdge - kNameWidth, line.top, kNameWidth, 13), line.text);
     name->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    // A test left out of the run keeps a readable grey name over the busy background.
-    QPalette greyed = name->palette();
-    greyed.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
-    name->setPalette(greyed);
     MakeLabel(group, line.value, QPoint(kValueLeft, line.top), QString());
   }
 }
@@ -70,7 +67,7 @@ QLabel* MakeResultLine(QWidget* parent, const char* name, QPoint position) {
   QLabel* line = MakeLabel(parent, name, position, QString());
   line->setFont(ArialFont(13, true));
   QPalette navy = line->palette();
-  navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+  navy.setColor(QPalette::WindowText, kClassicNavy);
   line->setPalette(navy);
   line->hide();
   return line;
@@ -94,6 +91,7 @@ TForm3::TForm3(Engine& engine, TestResults& results, const Forms& forms)
       results_(results),
       forms_(forms) {
   setObjectName("Form3");
+  UseClassicPalette(*this);
   setWindowTitle("Vantric Pass 1/1");
   setFont(DialogFont());
   FixClientArea(this, kClientWidth, kClientHeight);
@@ -144,9 +142,6 @@ TForm3::TForm3(Engine& engine, TestResults& results, const Forms& forms)
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   Memo1->setReadOnly(true);
-  QPalette black_text = Memo1->palette();
-  black_text.setColor(QPalette::Text, Qt::black);
-  Memo1->setPalette(black_text);
 
   Font1 = MakeFontCarrier(this, "Font1", {216, 159}, ArialFont(21, false, true));
   Font2 = MakeFontCarrier(this, "Font2", {280, 159}, ArialFont(19));

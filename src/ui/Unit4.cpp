@@ -1,5 +1,6 @@
 #include "ui/Unit4.h"
 
+#include "ui/classic_style.h"
 #include "ui/controls.h"
 #include "ui/ui_fonts.h"
 
@@ -9,6 +10,7 @@ TForm4::TForm4()
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint) {
   setObjectName("Form4");
+  UseClassicPalette(*this);
   setWindowTitle("Enter Information for Log File or Results Printout");
   setFont(DialogFont());
   setModal(true);

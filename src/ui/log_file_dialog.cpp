@@ -3,12 +3,14 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "ui/classic_style.h"
 #include "ui/standard_message.h"
 
 namespace vantric {
 
 LogFileDialog::LogFileDialog(QWidget* parent) : QFileDialog(parent) {
   setObjectName("SaveDialog1");
+  UseClassicPalette(*this);
   setWindowTitle("Save Log File As");
   // The program's own dialog, so the checks below apply whatever the desktop offers.
   setOption(QFileDialog::DontUseNativeDialog);

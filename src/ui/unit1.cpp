@@ -4,6 +4,7 @@
 
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
+#include "ui/classic_style.h"
 #include "ui/controls.h"
 #include "ui/message_pump.h"
 #include "ui/pictures.h"
@@ -43,6 +44,7 @@ TForm1::TForm1(Engine& engine, const TestResults& results, const Forms& forms)
       results_(results),
       forms_(forms) {
   setObjectName("Form1");
+  UseClassicPalette(*this);
   setWindowTitle("Vantric 1.65 for Windows 95/NT");
   setFont(DialogFont());
   FixClientArea(this, kClientWidth, kClientHeight);
@@ -60,7 +62,7 @@ TForm1::TForm1(Engine& engine, const TestResults& results, const Forms& forms)
 
   testbt = MakeButton(this, "testbt", {29, 107, 75, 25}, "Run Test");
   QPalette navy = testbt->palette();
-  navy.setColor(QPalette::ButtonText, QColor(0, 0, 128));
+  navy.setColor(QPalette::ButtonText, kClassicNavy);
   testbt->setPalette(navy);
   confbt = MakeButton(this, "confbt", {136, 107, 75, 25}, "Configure");
   resultsbt = MakeButton(this, "resultsbt", {243, 107, 75, 25}, "View Results");

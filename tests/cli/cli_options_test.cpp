@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/cli_checks.h"
+#include "run/text_readers.h"
+
 namespace vantric {
 namespace {
 
@@ -58,6 +61,28 @@ TEST(CliOptionsTest, EveryOption) {
   EXPECT_EQ(o.drive_info + o.controller_info + o.computer_info, "DCP");
   EXPECT_EQ(o.json_path, "-");
   EXPECT_TRUE(o.quiet);
+}
+
+TEST(CliOptionsTest, AValueMayFollowAnEqualsSign) {
+  CliOptions o;
+  ASSERT_EQ(Parse({"--log=x=y", "--user-rate=1500", "--drive-info="}, &o), std::nullopt);
+  EXPECT_EQ(o.settings.LogEdit, "x=y");  // only the first equals sign divides
+  EXPECT_EQ(o.settings.userval, "1500");
+  EXPECT_TRUE(o.settings.cpuuser);
+  EXPECT_EQ(Parse({"--quiet=yes"}, &o), "--quiet takes no value");
+}
+
+// The run keeps what TrimBlanks keeps of the name; a name it would cut is refused.
+TEST(CliOptionsTest, ALogNameIsRefusedExactlyWhenTheRunWouldCutIt) {
+  const std::string name159(159, 'a');
+  for (const std::string& name : {name159, name159 + "b", name159 + "b" + "      ", name159 + "bc",
+                                  " " + name159 + "b", std::string("   ")}) {
+    const size_t first = name.find_first_not_of(' ');
+    const size_t last = name.find_last_not_of(' ');
+    const std::string whole =
+        first == std::string::npos ? "" : name.substr(first, last - first + 1);
+    EXPECT_EQ(CheckLogNameLength(name).has_value(), TrimBlanks(name) != whole) << name.size();
+  }
 }
 
 TEST(CliOptionsTest, AllSelectsEveryTestButTheUserRate) {

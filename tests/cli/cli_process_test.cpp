@@ -15,7 +15,10 @@ TEST(CliProcessTest, HelpAndVersion) {
   const ProcessResult help = Cli({"--help"});
   EXPECT_EQ(help.exit_code, 0);
   EXPECT_NE(help.out.find("Usage: vantric-cli [NET] [options]"), std::string::npos);
-  EXPECT_NE(help.out.find("130  cancelled"), std::string::npos);
+  EXPECT_NE(help.out.find("  3    a read of the test disc failed"), std::string::npos);
+  // The README shows the help text as it stands.
+  EXPECT_NE(FileText(VANTRIC_README_PATH).find("```\n" + help.out + "```\n"), std::string::npos)
+      << "README.md must hold the output of vantric-cli --help in a code block";
   const ProcessResult version = Cli({"--version"});
   EXPECT_EQ(version.exit_code, 0);
   EXPECT_EQ(version.out, "vantric-cli 1.65\n");
@@ -39,6 +42,9 @@ TEST(CliProcessTest, InvalidOptionsGetTheDialogsMessagesAndExitTwo) {
       {{"--user-rate", "301"}, "Invalid speed for user selected CPU test.\n"},
       {{"--user-rate", "-300"}, "Invalid speed for user selected CPU test.\n"},
       {{"--log", missing_folder_log}, "Invalid log filename.\n"},
+      {{"--passes=100"}, "Invalid number of test passes.\n"},
+      // The dialog's own checks come before the terminal's.
+      {{"--passes", "0", "--log", std::string(200, 'x')}, "Invalid number of test passes.\n"},
   };
   for (const auto& c : cases) {
     std::vector<std::string> arguments = c.arguments;
@@ -48,14 +54,30 @@ TEST(CliProcessTest, InvalidOptionsGetTheDialogsMessagesAndExitTwo) {
     EXPECT_EQ(result.err, c.message);
     EXPECT_EQ(result.out, "");
   }
-  for (const std::vector<std::string>& arguments : {std::vector<std::string>{"--bogus"},
-                                                    {"--simulate", "99x-zip"},
-                                                    {"--tests", "read3"},
-                                                    {"--passes"}}) {
-    const ProcessResult result = Cli(arguments);
-    EXPECT_EQ(result.exit_code, 2) << arguments[0];
-    EXPECT_NE(result.err.find("vantric-cli: "), std::string::npos);
+  // What would fail only after the run, or look like a missing disc, is refused before it,
+  // naming what is wrong.
+  const std::string long_log = (dir.path() / std::string(161, 'x')).string();
+  const struct {
+    std::vector<std::string> arguments;
+    std::string named;
+  } refused[] = {
+      {{"--bogus"}, "--bogus"},
+      {{"--simulate", "99x-zip"}, "99x-zip"},
+      {{"--tests", "read3"}, "read3"},
+      {{"--passes"}, "--passes"},
+      {{"--drive", "/no/such/dir"}, "--drive /no/such/dir: No such file or directory"},
+      {{"--drive=/dev/null"}, "--drive /dev/null is not a folder"},
+      {{"--simulate", "8x-clv", "--log", dir.path().string()}, "is a folder"},
+      {{"--simulate", "8x-clv", "--log", long_log}, "only 160 are kept"},
+  };
+  for (const auto& c : refused) {
+    const ProcessResult result = Cli(c.arguments);
+    EXPECT_EQ(result.exit_code, 2) << c.named;
+    EXPECT_EQ(result.err.rfind("vantric-cli: ", 0), 0u) << result.err;
+    EXPECT_NE(result.err.find(c.named), std::string::npos) << result.err;
+    EXPECT_EQ(result.out, "");
   }
+  EXPECT_TRUE(fs::is_empty(dir.path()));
 }
 
 TEST(CliProcessTest, NoDiscOrSeveralDiscsExitOne) {
@@ -63,7 +85,15 @@ TEST(CliProcessTest, NoDiscOrSeveralDiscsExitOne) {
   fs::create_directories(dir.path() / "empty");
   const ProcessResult none = Cli({"--drive", (dir.path() / "empty").string()});
   EXPECT_EQ(none.exit_code, 1);
-  EXPECT_EQ(none.err, "Insert Vantric disc in drive before running test.\n");
+  // The system's message, then where the disc was looked for and what to do next.
+  EXPECT_EQ(none.err.rfind("Insert Vantric disc in drive before running test.\n", 0), 0u);
+  EXPECT_NE(
+      none.err.find("\n  D: " + (dir.path() / "empty").string() + " (folder given with --drive)\n"),
+      std::string::npos)
+      << none.err;
+  for (const char* hint : {"--drive DIR", "vantric-mkdisc DIR", "--simulate 8x-clv"}) {
+    EXPECT_NE(none.err.find(hint), std::string::npos) << hint;
+  }
 
   const fs::path one = dir.MakeDiscRoot("one", 1 << 20);
   const fs::path two = dir.MakeDiscRoot("two", 1 << 20);
@@ -105,6 +135,39 @@ TEST(CliProcessTest, SimulatedRunPrintsTheReportLogsItAndWritesJson) {
   EXPECT_NEAR(std::get<double>(json.at("Read16Outside")), 1200, 60);
   EXPECT_EQ(std::get<std::string>(json.at("DriveTypeText")), "Drive type: CLV");
   EXPECT_EQ(std::get<std::string>(json.at("TestFile")), "D:\\DATA\\VANTRIC.DAT");
+}
+
+// A read beyond the end of a short test file fails: the run stops there with the read error,
+// and nothing of it is reported, logged or written as JSON.
+TEST(CliProcessTest, AFailedReadEndsTheRunWithNothingWritten) {
+  ScratchDir dir("cli-short");
+  const fs::path root = dir.MakeDiscRoot("disc", 4 << 20);
+  const fs::path log = dir.path() / "old.log";
+  const std::string old_log = "\r\nVantric 1.65 for Windows 95 - 1 Pass Test Results\r\n";
+  std::ofstream(log, std::ios::binary) << old_log;
+  const fs::path json_path = dir.path() / "run.json";
+  const ProcessResult result = Cli({"--drive", root.string(), "--log", log.string(), "--json",
+                                    json_path.string(), "--tests", "read16"});
+  EXPECT_EQ(result.exit_code, 3);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(FileText(log), old_log);
+  EXPECT_FALSE(fs::exists(json_path));
+  EXPECT_NE(result.err.find("in a folder on a fixed disk, not a CD-ROM drive"), std::string::npos);
+  EXPECT_NE(result.err.find("Warning: the test file holds 4194304 bytes"), std::string::npos);
+  // The warm-up's first read, 210016, lies beyond the file's 2048 sectors.
+  EXPECT_NE(result.err.find("\nError reading the test disc at sector 210016: the read returned "
+                            "fewer bytes than asked for.\n"),
+            std::string::npos)
+      << result.err;
+}
+
+TEST(CliProcessTest, ALogThatCannotBeWrittenExitsOneAfterTheReport) {
+  if (::access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full";
+  const ProcessResult result =
+      Cli({"--simulate", "ideal-8x-clv", "--tests", "burst2k", "--log", "/dev/full"});
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_NE(result.err.find("Error writing log file.\n"), std::string::npos) << result.err;
+  EXPECT_NE(result.out.find("\n     2k burst: "), std::string::npos);
 }
 
 TEST(CliProcessTest, JsonOnStdoutReplacesTheReport) {

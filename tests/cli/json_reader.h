@@ -10,7 +10,9 @@
 
 namespace vantric::testing {
 
-// Just enough JSON to read back one flat object of strings, numbers, booleans and nulls.
+// Just enough JSON to read back one object of strings, numbers, booleans and nulls. A member
+// that is an object itself is flattened: {"Drive": {"Model": "X"}} reads as "Drive.Model"; an
+// array gives its length under its own name and its elements as "Points.0.X".
 using JsonValue = std::variant<std::nullptr_t, bool, double, std::string>;
 using JsonObject = std::map<std::string, JsonValue>;
 
@@ -20,25 +22,45 @@ class FlatJsonReader {
 
   JsonObject Read() {
     JsonObject object;
-    Expect('{');
-    if (Peek() == '}') return ++pos_, object;
-    while (true) {
-      std::string key = String();
-      Expect(':');
-      object[key] = Value();
-      if (Peek() == ',') {
-        ++pos_;
-        continue;
-      }
-      Expect('}');
-      break;
-    }
+    ReadObject("", object);
     SkipBlanks();
     if (pos_ != text_.size()) throw std::runtime_error("text after the object");
     return object;
   }
 
  private:
+  void ReadObject(const std::string& prefix, JsonObject& object) {
+    Expect('{');
+    if (Peek() == '}') return void(++pos_);
+    while (true) {
+      const std::string key = prefix + String();
+      Expect(':');
+      ReadMember(key, object);
+      if (Peek() == ',') {
+        ++pos_;
+        continue;
+      }
+      Expect('}');
+      return;
+    }
+  }
+
+  void ReadMember(const std::string& key, JsonObject& object) {
+    if (Peek() == '{') return ReadObject(key + ".", object);
+    if (Peek() != '[') return void(object[key] = Value());
+    ++pos_;
+    size_t count = 0;
+    if (Peek() == ']') ++pos_;
+    while (text_[pos_ - 1] != ']') {
+      ReadMember(key + "." + std::to_string(count++), object);
+      if (Peek() != ',')
+        Expect(']');
+      else
+        ++pos_;
+    }
+    object[key] = static_cast<double>(count);
+  }
+
   char Peek() {
     SkipBlanks();
     if (pos_ >= text_.size()) throw std::runtime_error("unexpected end");

@@ -32,8 +32,10 @@ TEST(JsonReportTest, TestsNotRunAreNull) {
   r.DriveTypeText = "Drive type: CLV";
   r.StartTime = {
       .year = 2024, .month = 3, .day = 9, .hour = 7, .minute = 5, .second = 4, .millisecond = 12};
-  const JsonObject json =
-      ParseFlatJson(ResultsJson(r, {"/media/cd/data/vantric.dat", "device", std::nullopt}));
+  const ReportContent content{r, "07:05:04", "07:09:00", "Drive \"A\"", "", "PC", "", 32, 0};
+  const DriveIdentity drive{"/dev/sr0", "ACME", "CD-52", "1.0"};
+  const JsonObject json = ParseFlatJson(
+      ResultsJson(content, {"/media/cd/data/vantric.dat", "device", drive, std::nullopt}));
   EXPECT_EQ(std::get<double>(json.at("PassCount")), 2);
   EXPECT_EQ(std::get<bool>(json.at("ResultsValid")), true);
   EXPECT_EQ(std::get<std::string>(json.at("StartTime")), "2024-03-09T07:05:04.012");
@@ -47,6 +49,13 @@ TEST(JsonReportTest, TestsNotRunAreNull) {
   EXPECT_EQ(std::get<std::string>(json.at("DriveRatingText")), "Drive rating: 8.2X");
   EXPECT_EQ(std::get<std::string>(json.at("ReadMode")), "device");
   EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(json.at("SimulatedProfile")));
+  EXPECT_EQ(std::get<std::string>(json.at("Edit1")), "Drive \"A\"");
+  EXPECT_EQ(std::get<std::string>(json.at("Edit3")), "PC");
+  EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(json.at("userval")));
+  EXPECT_EQ(std::get<double>(json.at("CdfsPrefetch")), 32);  // as stored, not doubled
+  EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(json.at("CdfsCacheSize")));  // unknown
+  EXPECT_EQ(std::get<std::string>(json.at("Drive.Device")), "/dev/sr0");
+  EXPECT_EQ(std::get<std::string>(json.at("Drive.Revision")), "1.0");
   for (const char* key : {"EndTime", "Burst16kOn", "CpuUsageUser", "BurstRate16k", "TestFile",
                           "DriveTypeText", "FullStrokeTime", "RandomAccessTime"}) {
     EXPECT_TRUE(json.count(key)) << key;

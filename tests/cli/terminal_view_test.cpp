@@ -17,15 +17,20 @@ TEST(TerminalViewTest, OneUpdatingLineAndValuesAsTheyArrive) {
   {
     TerminalView view(err, true, pump);
     view.SetWindowCaption("Vantric Pass 1 of 2");
+    view.ShowTestStep(3, 17, "center");
     view.ShowTestCaption("Current Test: Read 16k");
     view.ShowTestProgress(25);
     view.SetText("read16vi", "1200 kps");
     view.SetText("read16vo", "");  // emptied at the start: nothing to say
+    view.ShowTestStep(0, 17, "");  // between tests: no number, no place
+    view.ShowTestCaption("Current Test: Finished");
     view.ShowMessage("Test aborted by user.");
   }
-  const std::string line = "\r\x1b[KVantric Pass 1 of 2 - Current Test: Read 16k ";
+  const std::string line =
+      "\r\x1b[KVantric Pass 1 of 2 - test 3 of 17 - Current Test: Read 16k center ";
   EXPECT_EQ(err.str(), "\r\x1b[KVantric Pass 1 of 2 -  0%" + line + "0%" + line + "25%" +
                            "\r\x1b[K16k inside: 1200 kps\n" + line + "25%" +
+                           "\r\x1b[KVantric Pass 1 of 2 - Current Test: Finished 25%" +
                            "\r\x1b[KTest aborted by user.\n");
 }
 

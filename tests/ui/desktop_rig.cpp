@@ -48,6 +48,7 @@ MessageRecorder::MessageRecorder() {
   SetMessageHandler([this](QWidget* reporter, const QString& text) {
     texts.push_back(text);
     reporters.push_back(reporter);
+    reporters_visible.push_back(reporter != nullptr && reporter->isVisible());
   });
 }
 

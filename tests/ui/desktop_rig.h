@@ -23,14 +23,15 @@ namespace vantric::testing {
 // program uses.
 void EnsureApplication();
 
-// Takes the place of the standard message box while it lives: records the texts and the
-// windows that reported them, and returns at once.
+// Takes the place of the standard message box while it lives: records the texts, the
+// windows that reported them and whether those were on screen then, and returns at once.
 class MessageRecorder {
  public:
   MessageRecorder();
   ~MessageRecorder();
   std::vector<QString> texts;
   std::vector<QWidget*> reporters;
+  std::vector<bool> reporters_visible;
 };
 
 // Hands control to the event loop as the program's pump does, and runs a scripted action at

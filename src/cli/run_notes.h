@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/disc_file.h"
+#include "platform/drives.h"
+#include "run/test_results.h"
+#include "run/test_settings.h"
+
+namespace vantric {
+
+// What the terminal says on stderr besides the progress and the report: which drive and file
+// a run measures, where the test disc was looked for, and why tests asked for did not run.
+
+// "Vendor Model Revision", leaving out what the drive does not say.
+std::string DriveName(const DriveIdentity& drive);
+
+// Whether a drive-letter path lies in one of the folders given with --drive.
+bool InDriveFolder(Drives& drives, const std::string& path,
+                   const std::vector<std::string>& drive_directories);
+
+// "Test file: PATH (MODE reads)", then the drive that holds it or, for a folder given with
+// --drive, that its figures are not a drive's.
+std::string TestFileLine(const std::string& local_path, ReadMode mode,
+                         const std::optional<DriveIdentity>& drive, bool in_drive_folder);
+
+// Follows "Insert Vantric disc in drive before running test.": the drives searched (letters
+// such as "D:") and what to do next.
+std::string NoDiscHelp(Drives& drives, const std::vector<std::string>& searched,
+                       const std::vector<std::string>& drive_directories);
+
+// Before a run: CPU tests asked for that cannot run because the 16k read test is not.
+std::optional<std::string> CpuTestsWithoutRead16(const TestSettings& settings);
+
+// After a completed run: CPU tests asked for that the drive was too slow for.
+std::vector<std::string> CpuTestsBeyondTheDrive(const TestSettings& settings,
+                                                const TestResults& results);
+
+}  // namespace vantric

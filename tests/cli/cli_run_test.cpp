@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "cli/cli_app.h"
+#include "json_reader.h"
+
+namespace vantric::testing {
+namespace {
+
+struct CliRun {
+  int code;
+  std::string out, err;
+};
+
+CliRun RunInProcess(const std::vector<std::string>& arguments, bool terminal = false) {
+  std::ostringstream out, err;
+  const int code = RunCli(arguments, out, err, terminal);
+  return {code, out.str(), err.str()};
+}
+
+// A value written under another test's flag would pass for a measurement that was never made.
+TEST(CliRunTest, EachJsonValueAppearsUnderItsOwnTestOnly) {
+  const std::vector<std::string> measured = {
+      "Read16Inside",    "Read16Center",   "Read16Outside",    "Read2Inside",  "Read2Center",
+      "Read2Outside",    "FullStrokeTime", "RandomAccessTime", "SeekOverhead", "CpuCalibration",
+      "CpuUsage2x",      "CpuUsage4x",     "CpuUsage6x",       "CpuUsage8x",   "CpuUsage12x",
+      "CpuUsageUser",    "BurstRate2k",    "BurstRate8k",      "BurstRate16k", "MultimediaIndex",
+      "ApplicationIndex"};
+  using Keys = std::set<std::string>;
+  const Keys read16 = {"Read16Inside", "Read16Center", "Read16Outside"};
+  const auto with_read16 = [&](Keys more) {
+    more.insert(read16.begin(), read16.end());
+    more.insert("CpuCalibration");
+    return more;
+  };
+  const struct {
+    std::vector<std::string> selection;
+    Keys expected;
+  } cases[] = {
+      {{"--tests", "read16"}, read16},
+      {{"--tests", "read2"}, {"Read2Inside", "Read2Center", "Read2Outside"}},
+      {{"--tests", "seekfull"}, {"FullStrokeTime", "SeekOverhead"}},
+      {{"--tests", "seekrand"}, {"RandomAccessTime", "SeekOverhead"}},
+      {{"--tests", "read16,cpu2x"}, with_read16({"CpuUsage2x", "MultimediaIndex"})},
+      {{"--tests", "read16,cpu4x"}, with_read16({"CpuUsage4x"})},
+      {{"--tests", "read16,cpu6x"}, with_read16({"CpuUsage6x"})},
+      {{"--tests", "read16,cpu8x"}, with_read16({"CpuUsage8x"})},
+      {{"--tests", "read16,cpu12x"}, with_read16({"CpuUsage12x"})},
+      {{"--tests", "read16", "--user-rate", "2000"}, with_read16({"CpuUsageUser"})},
+      {{"--tests", "burst2k"}, {"BurstRate2k"}},
+      {{"--tests", "burst8k"}, {"BurstRate8k"}},
+      {{"--tests", "burst16k"}, {"BurstRate16k"}},
+      {{"--tests", "read16,read2,seekrand"},
+       {"Read16Inside", "Read16Center", "Read16Outside", "Read2Inside", "Read2Center",
+        "Read2Outside", "RandomAccessTime", "SeekOverhead", "ApplicationIndex"}},
+      {{"--tests", "cpu2x"}, {}},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> arguments = {"--simulate", "52x-cav", "--json", "-"};
+    arguments.insert(arguments.end(), c.selection.begin(), c.selection.end());
+    const CliRun run = RunInProcess(arguments);
+    ASSERT_EQ(run.code, 0) << run.err;
+    const JsonObject json = ParseFlatJson(run.out);
+    Keys present;
+    for (const std::string& key : measured) {
+      if (!std::holds_alternative<std::nullptr_t>(json.at(key))) present.insert(key);
+    }
+    EXPECT_EQ(present, c.expected) << c.selection[1];
+  }
+  // A CPU test without the 16k read test is said to be impossible before the run.
+  EXPECT_NE(RunInProcess({"--simulate", "52x-cav", "--tests", "cpu2x"})
+                .err.find("Note: the CPU tests need the 16k read test"),
+            std::string::npos);
+}
+
+// "test N of M" as the progress line showed them, each change once, with the pass.
+std::vector<std::string> TestSteps(const std::string& err) {
+  static const std::regex step("Pass (\\d) of \\d - test (\\d+) of (\\d+)");
+  std::vector<std::string> steps;
+  for (auto it = std::sregex_iterator(err.begin(), err.end(), step); it != std::sregex_iterator();
+       ++it) {
+    const std::string entry = (*it)[1].str() + ":" + (*it)[2].str() + "/" + (*it)[3].str();
+    if (steps.empty() || steps.back() != entry) steps.push_back(entry);
+  }
+  return steps;
+}
+
+// On an 8X drive the 12X CPU test fails its gate once pass 1 has measured the 16k outside
+// rate: from there on the count leaves it out. Pass 2 has neither the overhead nor the
+// calibration.
+TEST(CliRunTest, TheProgressLineCountsTheTestsThatWillRun) {
+  const CliRun run = RunInProcess({"--simulate", "8x-clv", "--passes", "2"}, true);
+  ASSERT_EQ(run.code, 0) << run.err;
+  std::vector<std::string> expected;
+  for (int n = 1; n <= 5; ++n) expected.push_back("1:" + std::to_string(n) + "/18");
+  for (int n = 6; n <= 17; ++n) expected.push_back("1:" + std::to_string(n) + "/17");
+  for (int n = 1; n <= 15; ++n) expected.push_back("2:" + std::to_string(n) + "/15");
+  EXPECT_EQ(TestSteps(run.err), expected);
+  EXPECT_NE(run.err.find("test 3 of 18 - Current Test: Read 16k center "), std::string::npos);
+  EXPECT_NE(run.err.find("test 4 of 18 - Current Test: Read 2k center "), std::string::npos);
+  EXPECT_NE(run.err.find("Note: the 12X 1800kps CPU test was not run: the drive's 16k outside "
+                         "rate in pass 1, 1200 kps, is too slow for it."),
+            std::string::npos);
+  EXPECT_NE(run.out.find("\n     12x 1800kps: Disabled\n"), std::string::npos);
+}
+
+// A scratch under the 16k center test, and a disc pulled out of the drive during the warm-up's
+// last pause: the run stops at the failed read, and no value of the test that hit it appears.
+TEST(CliRunTest, AFailingDriveEndsTheRunWithoutAValueForTheFailedTest) {
+  const auto run_with = [](auto set_fault) {
+    SimulatedMachine machine(MakeSimulation("8x-clv", nullptr), "8x-clv");
+    set_fault(machine.simulation().faults());
+    CliOptions options;
+    std::ostringstream out, err;
+    const int code = RunCliOn(options, machine, out, err, true);
+    EXPECT_EQ(out.str(), "");
+    return CliRun{code, out.str(), err.str()};
+  };
+  const CliRun scratched = run_with([](DriveFaults& faults) {
+    faults.first_bad_sector = 150'000;
+    faults.end_bad_sector = 150'008;
+  });
+  EXPECT_EQ(scratched.code, kExitReadFailed);
+  EXPECT_NE(scratched.err.find("16k inside: "), std::string::npos);
+  EXPECT_NE(scratched.err.find("2k inside: "), std::string::npos);
+  EXPECT_EQ(scratched.err.find("16k center: "), std::string::npos) << scratched.err;
+  EXPECT_NE(scratched.err.find("Error reading the test disc at sector 150000: "),
+            std::string::npos);
+
+  const CliRun pulled = run_with([](DriveFaults& faults) { faults.disc_removed_at_seconds = 7.5; });
+  EXPECT_EQ(pulled.code, kExitReadFailed);
+  EXPECT_EQ(pulled.err.find("16k inside: "), std::string::npos);
+  EXPECT_NE(pulled.err.find("Error reading the test disc at sector "), std::string::npos);
+}
+
+// A simulated drive whose drives answer as an optical drive does.
+class NamedDrives : public Drives {
+ public:
+  explicit NamedDrives(Drives& drives) : drives_(drives) {}
+  uint32_t GetDriveType(const std::string& root) override { return drives_.GetDriveType(root); }
+  bool CanOpenForReading(const std::string& path) override {
+    return drives_.CanOpenForReading(path);
+  }
+  std::unique_ptr<DiscFile> OpenUnbuffered(const std::string& path) override {
+    return drives_.OpenUnbuffered(path);
+  }
+  std::string LocalPath(const std::string& path) override { return drives_.LocalPath(path); }
+  std::optional<DriveIdentity> IdentifyDrive(const std::string& path) override {
+    if (path != "D:\\DATA\\VANTRIC.DAT") return std::nullopt;
+    return DriveIdentity{"/dev/sr0", "ACME", "CD-52", "1.0"};
+  }
+
+ private:
+  Drives& drives_;
+};
+
+class NamedDriveMachine : public CliMachine {
+ public:
+  Clock& clock() override { return simulation_->clock(); }
+  Drives& drives() override { return drives_; }
+
+ private:
+  std::unique_ptr<Simulation> simulation_ = MakeSimulation("8x-clv", nullptr);
+  NamedDrives drives_{simulation_->drives()};
+};
+
+TEST(CliRunTest, TheDriveThatWasMeasuredIsNamed) {
+  CliOptions options;
+  ASSERT_EQ(
+      ParseCliOptions({"--tests", "burst2k", "--drive-info", "auto", "--json", "-"}, &options),
+      std::nullopt);
+  NamedDriveMachine machine;
+  std::ostringstream out, err;
+  ASSERT_EQ(RunCliOn(options, machine, out, err, false), 0) << err.str();
+  EXPECT_EQ(
+      err.str().rfind(
+          "Test file: D:\\DATA\\VANTRIC.DAT (simulated reads) on /dev/sr0, ACME CD-52 1.0\n", 0),
+      0u)
+      << err.str();
+  const JsonObject named = ParseFlatJson(out.str());
+  EXPECT_EQ(std::get<std::string>(named.at("Edit1")), "ACME CD-52 1.0");
+  EXPECT_EQ(std::get<std::string>(named.at("Drive.Device")), "/dev/sr0");
+  EXPECT_EQ(std::get<std::string>(named.at("Drive.Model")), "CD-52");
+
+  // A drive that cannot name itself leaves the text empty, and says so.
+  const CliRun unnamed = RunInProcess(
+      {"--simulate", "8x-clv", "--tests", "burst2k", "--drive-info", "auto", "--json", "-"});
+  const JsonObject json = ParseFlatJson(unnamed.out);
+  EXPECT_EQ(std::get<std::string>(json.at("Edit1")), "");
+  EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(json.at("Drive")));
+  EXPECT_NE(unnamed.err.find("--drive-info auto leaves the drive text empty"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vantric::testing
