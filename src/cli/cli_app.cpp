@@ -6,6 +6,7 @@
 
 #include "cli/cli_checks.h"
 #include "cli/cli_user_information.h"
+#include "cli/curve_command.h"
 #include "cli/json_report.h"
 #include "cli/run_notes.h"
 #include "cli/terminal_view.h"
@@ -95,6 +96,15 @@ std::optional<int> CheckOptions(CliOptions& options, std::ostream& err) {
     err << "Invalid JSON filename.\n";
     return kExitInvalidOptions;
   }
+  if (!options.curve_path.empty()) {
+    if (!CurveFileKindOf(options.curve_path)) {
+      return InvalidOptions(
+          err, "the --curve file must end in .csv, .json or .svg: " + options.curve_path);
+    }
+    if (options.curve_path == "-" || !JsonPathUsable(options.curve_path)) {
+      return InvalidOptions(err, "cannot write the --curve file " + options.curve_path);
+    }
+  }
   return std::nullopt;
 }
 
@@ -156,6 +166,15 @@ int RunCliOn(const CliOptions& options, CliMachine& machine, std::ostream& out, 
   }
   const std::optional<DriveIdentity> drive = drives.IdentifyDrive(engine.TestFilePath());
   DescribeTestFile(engine, machine, options, drive, err);
+  if (!options.curve_path.empty()) {
+    const CurveSource source{options.curve_mode,
+                             drives.LocalPath(engine.TestFilePath()),
+                             std::string(ReadModeName(engine.TestFile()->Mode())),
+                             drive,
+                             machine.SimulatedProfile(),
+                             system.GetLocalTime()};
+    return RunCurveCommand(options, engine, source, out, err, show_progress);
+  }
   if (auto note = CpuTestsWithoutRead16(options.settings)) err << *note << "\n";
 
   CliUserInformation user(DriveInfo(options, drive, err), options.controller_info,

@@ -62,20 +62,23 @@ const char* const kCliUsage =
     "  --computer-info TEXT computer make, CPU type and speed, for the report\n"
     "  --json FILE          also write the results as JSON to FILE; \"--json -\" writes the\n"
     "                       JSON to stdout instead of the report\n"
+    "  --curve FILE         measure the transfer-rate curve instead of the benchmark and\n"
+    "                       write it to FILE: .csv, .json or .svg (a chart)\n"
+    "  --curve-mode MODE    quick (default): 1 MB of every 1% of the disc; full: all of it\n"
     "  --quiet              no progress display\n"
     "  -h, --help           show this text\n"
     "  --version            show the version\n"
     "\n"
     "An option's value may also follow an equals sign: --passes=3.\n"
-    "Ctrl-C cancels the run.\n"
+    "Ctrl-C cancels the run or the curve; nothing is written then.\n"
     "\n"
     "Exit codes:\n"
     "  0    the run completed and everything asked for was written\n"
     "  1    no test disc, more than one test disc or no performance counter; or the\n"
-    "       run completed but the log file or the JSON file could not be written\n"
+    "       run completed but the log, JSON or curve file could not be written\n"
     "  2    invalid options\n"
-    "  3    a read of the test disc failed: the run stopped, with no report, no log\n"
-    "       and no JSON\n"
+    "  3    a read of the test disc failed: the run stopped, with no report, no log,\n"
+    "       no JSON and no curve\n"
     "  130  cancelled\n";
 
 std::optional<std::string> ParseCliOptions(const std::vector<std::string>& arguments,
@@ -104,9 +107,10 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
     // "--name=value" as well as "--name value".
     const size_t equals = argument.rfind("--", 0) == 0 ? argument.find('=') : std::string::npos;
     const std::string name = argument.substr(0, equals);
-    static const char* const kWithValue[] = {
-        "--drive", "--simulate",   "--tests",           "--user-rate",     "--passes",
-        "--log",   "--drive-info", "--controller-info", "--computer-info", "--json"};
+    static const char* const kWithValue[] = {"--drive",      "--simulate",        "--tests",
+                                             "--user-rate",  "--passes",          "--log",
+                                             "--drive-info", "--controller-info", "--computer-info",
+                                             "--json",       "--curve",           "--curve-mode"};
     bool takes_value = false;
     for (const char* known : kWithValue) takes_value = takes_value || name == known;
     if (!takes_value) {
@@ -125,6 +129,9 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
       value = arguments[++i];
     }
     TestSettings& s = options->settings;
+    const bool benchmark_only =
+        name != "--drive" && name != "--simulate" && name != "--curve" && name != "--curve-mode";
+    if (benchmark_only && options->benchmark_option.empty()) options->benchmark_option = name;
     if (name == "--drive") {
       options->drive_directories.push_back(value);
     } else if (name == "--simulate") {
@@ -144,12 +151,23 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
       options->controller_info = value;
     } else if (name == "--computer-info") {
       options->computer_info = value;
+    } else if (name == "--curve") {
+      options->curve_path = value;
+    } else if (name == "--curve-mode") {
+      if (value != "quick" && value != "full") {
+        return "--curve-mode is quick or full, not \"" + value + "\"";
+      }
+      options->curve_mode = value == "full" ? CurveMode::kFull : CurveMode::kQuick;
     } else {
       options->json_path = value;
     }
   }
   if (!options->simulate_profile.empty() && !options->drive_directories.empty()) {
     return std::string("--simulate and --drive cannot be used together");
+  }
+  if (!options->curve_path.empty() && !options->benchmark_option.empty()) {
+    return "--curve measures the transfer-rate curve instead of the benchmark; " +
+           options->benchmark_option + " belongs to the benchmark";
   }
   return std::nullopt;
 }

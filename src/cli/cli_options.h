@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "curve/transfer_curve.h"
 #include "run/test_settings.h"
 
 namespace vantric {
@@ -15,7 +16,11 @@ struct CliOptions {
   std::string simulate_profile;  // empty: real drives; "list": print the profiles
   TestSettings settings;         // the configuration dialog's fields, before its checks
   std::string drive_info, controller_info, computer_info;
-  std::string json_path;  // empty: no JSON; "-": stdout
+  std::string json_path;   // empty: no JSON; "-": stdout
+  std::string curve_path;  // empty: the benchmark; otherwise the transfer-rate curve's file
+  CurveMode curve_mode = CurveMode::kQuick;
+  // The first option given that belongs to the benchmark only, for refusing it with --curve.
+  std::string benchmark_option;
   bool quiet = false;
   bool help = false;
   bool version = false;

@@ -9,34 +9,12 @@
 namespace vantric {
 namespace {
 
-std::string Number(double value) {
-  if (!std::isfinite(value)) return "null";
-  char text[64];
-  // The shortest text that reads back as the same double.
-  const auto result = std::to_chars(text, text + sizeof text, value);
-  return std::string(text, result.ptr);
-}
-
-std::string Measured(bool on, double value) { return on ? Number(value) : "null"; }
-
-std::string IsoLocalTime(const LocalTime& t) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%04u-%02u-%02uT%02u:%02u:%02u.%03u", t.year, t.month, t.day,
-                t.hour, t.minute, t.second, t.millisecond);
-  return text;
-}
+std::string Measured(bool on, double value) { return on ? JsonNumber(value) : "null"; }
 
 std::string Bool(bool value) { return value ? "true" : "false"; }
 
 // A stored CDFS value; 0 or less means the system did not say.
 std::string Cdfs(int32_t value) { return value > 0 ? std::to_string(value) : "null"; }
-
-std::string DriveObject(const std::optional<DriveIdentity>& drive) {
-  if (!drive) return "null";
-  return "{\"Device\": " + JsonString(drive->device) +
-         ", \"Vendor\": " + JsonString(drive->vendor) + ", \"Model\": " + JsonString(drive->model) +
-         ", \"Revision\": " + JsonString(drive->revision) + "}";
-}
 
 // The length of the well-formed UTF-8 sequence at text[i], or 0 when the byte there starts none.
 size_t Utf8SequenceLength(const std::string& text, size_t i) {
@@ -119,13 +97,35 @@ std::string JsonString(const std::string& text) {
   return out + "\"";
 }
 
+std::string JsonNumber(double value) {
+  if (!std::isfinite(value)) return "null";
+  char text[64];
+  // The shortest text that reads back as the same double.
+  const auto result = std::to_chars(text, text + sizeof text, value);
+  return std::string(text, result.ptr);
+}
+
+std::string JsonLocalTime(const LocalTime& t) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%04u-%02u-%02uT%02u:%02u:%02u.%03u", t.year, t.month, t.day,
+                t.hour, t.minute, t.second, t.millisecond);
+  return text;
+}
+
+std::string JsonDriveObject(const std::optional<DriveIdentity>& drive) {
+  if (!drive) return "null";
+  return "{\"Device\": " + JsonString(drive->device) +
+         ", \"Vendor\": " + JsonString(drive->vendor) + ", \"Model\": " + JsonString(drive->model) +
+         ", \"Revision\": " + JsonString(drive->revision) + "}";
+}
+
 std::string ResultsJson(const ReportContent& content, const JsonRunSource& source) {
   const TestResults& r = content.results;
   const TestFlags& f = r.flags;
   const std::vector<std::pair<const char*, std::string>> members = {
       {"PassCount", std::to_string(r.PassCount)},
-      {"StartTime", JsonString(IsoLocalTime(r.StartTime))},
-      {"EndTime", JsonString(IsoLocalTime(r.EndTime))},
+      {"StartTime", JsonString(JsonLocalTime(r.StartTime))},
+      {"EndTime", JsonString(JsonLocalTime(r.EndTime))},
       {"ResultsValid", Bool(r.ResultsValid)},
       {"Read16On", Bool(f.Read16On)},
       {"Read2On", Bool(f.Read2On)},
@@ -174,7 +174,7 @@ std::string ResultsJson(const ReportContent& content, const JsonRunSource& sourc
       {"CdfsCacheSize", Cdfs(content.CdfsCacheSize)},
       {"TestFile", JsonString(source.test_file)},
       {"ReadMode", JsonString(source.read_mode)},
-      {"Drive", DriveObject(source.drive)},
+      {"Drive", JsonDriveObject(source.drive)},
       {"SimulatedProfile",
        source.simulated_profile ? JsonString(*source.simulated_profile) : "null"},
   };

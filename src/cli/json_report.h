@@ -22,5 +22,11 @@ std::string ResultsJson(const ReportContent& content, const JsonRunSource& sourc
 
 // The text as a JSON string literal, quotes included.
 std::string JsonString(const std::string& text);
+// The shortest text that reads back as the same double; null for what is not finite.
+std::string JsonNumber(double value);
+// Local time in ISO 8601 without a zone, to the millisecond.
+std::string JsonLocalTime(const LocalTime& time);
+// {"Device", "Vendor", "Model", "Revision"}, or null.
+std::string JsonDriveObject(const std::optional<DriveIdentity>& drive);
 
 }  // namespace vantric

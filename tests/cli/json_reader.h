@@ -11,7 +11,8 @@
 namespace vantric::testing {
 
 // Just enough JSON to read back one object of strings, numbers, booleans and nulls. A member
-// that is an object itself is flattened: {"Drive": {"Model": "X"}} reads as "Drive.Model".
+// that is an object itself is flattened: {"Drive": {"Model": "X"}} reads as "Drive.Model"; an
+// array gives its length under its own name and its elements as "Points.0.X".
 using JsonValue = std::variant<std::nullptr_t, bool, double, std::string>;
 using JsonObject = std::map<std::string, JsonValue>;
 
@@ -34,11 +35,7 @@ class FlatJsonReader {
     while (true) {
       const std::string key = prefix + String();
       Expect(':');
-      if (Peek() == '{') {
-        ReadObject(key + ".", object);
-      } else {
-        object[key] = Value();
-      }
+      ReadMember(key, object);
       if (Peek() == ',') {
         ++pos_;
         continue;
@@ -46,6 +43,22 @@ class FlatJsonReader {
       Expect('}');
       return;
     }
+  }
+
+  void ReadMember(const std::string& key, JsonObject& object) {
+    if (Peek() == '{') return ReadObject(key + ".", object);
+    if (Peek() != '[') return void(object[key] = Value());
+    ++pos_;
+    size_t count = 0;
+    if (Peek() == ']') ++pos_;
+    while (text_[pos_ - 1] != ']') {
+      ReadMember(key + "." + std::to_string(count++), object);
+      if (Peek() != ',')
+        Expect(']');
+      else
+        ++pos_;
+    }
+    object[key] = static_cast<double>(count);
   }
 
   char Peek() {

@@ -1,0 +1,81 @@
+#include "cli/curve_command.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "cli/cli_app.h"
+
+namespace vantric {
+namespace {
+
+constexpr double kBytesPerMb = 1024.0 * 1024.0;
+
+// One line of stderr, rewritten in place as the stretches go by.
+class CurveProgressLine {
+ public:
+  CurveProgressLine(std::ostream& err, bool shown) : err_(err), shown_(shown) {}
+  ~CurveProgressLine() { End(); }
+
+  void Show(int percent, double x) {
+    if (!shown_) return;
+    char rate[32];
+    std::snprintf(rate, sizeof rate, "%.1fX", x);
+    err_ << "\r\x1b[KTransfer rate curve " << percent << "% - " << rate << std::flush;
+    open_ = true;
+  }
+  void End() {
+    if (!open_) return;
+    err_ << "\r\x1b[K" << std::flush;
+    open_ = false;
+  }
+
+ private:
+  std::ostream& err_;
+  bool shown_;
+  bool open_ = false;
+};
+
+bool WriteFile(const std::string& path, const std::string& text) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file << text;
+  file.close();
+  return !file.fail();
+}
+
+}  // namespace
+
+int RunCurveCommand(const CliOptions& options, Engine& engine, const CurveSource& source,
+                    std::ostream& out, std::ostream& err, bool show_progress) {
+  std::vector<CurvePoint> points;
+  CurveOutcome outcome;
+  {
+    CurveProgressLine line(err, show_progress);
+    outcome = MeasureTransferCurve(
+        engine, options.curve_mode, [&line](int percent, double x) { line.Show(percent, x); },
+        &points);
+  }
+  switch (outcome) {
+    case CurveOutcome::kNoCounter:
+      err << "Error intializing performance counter.\n";
+      return kExitFailed;
+    case CurveOutcome::kCancelled:
+      err << "Curve aborted by user.\n";
+      return kExitCancelled;
+    case CurveOutcome::kReadFailed:
+      err << engine.ReadFailureMessage() << "\n";
+      return kExitReadFailed;
+    case CurveOutcome::kCompleted:
+      break;
+  }
+  const double file_mb = static_cast<double>(engine.TestFile()->Size()) / kBytesPerMb;
+  const std::string text =
+      CurveFileText(*CurveFileKindOf(options.curve_path), points, source, file_mb);
+  if (!WriteFile(options.curve_path, text)) {
+    err << "Error writing curve file " << options.curve_path << ".\n";
+    return kExitFailed;
+  }
+  out << CurveReportText(points, source) << std::flush;
+  return kExitCompleted;
+}
+
+}  // namespace vantric

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <ostream>
+
+#include "cli/cli_options.h"
+#include "cli/curve_output.h"
+#include "engine/engine.h"
+
+namespace vantric {
+
+// Measures the transfer-rate curve of the open test file instead of running the benchmark,
+// writes the --curve file and the text report, and gives the exit code: as for a run, a failed
+// read and Ctrl-C write nothing.
+int RunCurveCommand(const CliOptions& options, Engine& engine, const CurveSource& source,
+                    std::ostream& out, std::ostream& err, bool show_progress);
+
+}  // namespace vantric
