@@ -68,9 +68,13 @@ apt_get install "$deb" >"$work/install.log" 2>&1 || {
   exit 1
 }
 
+# The whole output is read before it is searched: grep -q would stop reading at the match and
+# the writer's broken pipe would fail the check (pipefail).
 rated_8x() (
-  cd / && /usr/bin/vantric-cli --simulate 8x-clv --quiet | tee /dev/stderr |
-    grep -qx '     Drive rating: 8.0X'
+  cd /
+  report=$(/usr/bin/vantric-cli --simulate 8x-clv --quiet)
+  echo "$report"
+  grep -qx '     Drive rating: 8.0X' <<<"$report"
 )
 check "vantric-cli from /usr/bin rates the simulated 8X drive 8.0X" rated_8x
 # --help loads every library the program links, so a missing Depends shows here.
@@ -91,8 +95,10 @@ completions() {
     printf "%s\n" "${COMPREPLY[@]}"' completions vantric-cli "$@" 2>/dev/null
 }
 offers_profiles() {
-  diff <(completions --simulate '' | grep -v '^list$') \
-    <(/usr/bin/vantric-cli --simulate list | awk '{ print $1 }') && completions --simulate '' | grep -qx 8x-clv
+  local offered
+  offered=$(completions --simulate '' | grep -v '^list$')
+  grep -qx 8x-clv <<<"$offered" &&
+    diff <(echo "$offered") <(/usr/bin/vantric-cli --simulate list | awk '{ print $1 }')
 }
 check "completion offers the profile names after --simulate" offers_profiles
 check "completion offers test names after --tests" \
