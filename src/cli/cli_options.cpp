@@ -59,7 +59,7 @@ const char* const kCliUsage =
     "  --drive-info TEXT    CD-ROM drive make and model, for the report; \"auto\": as the\n"
     "                       drive names itself\n"
     "  --controller-info TEXT  controller make, model and bus, for the report\n"
-    "  --computer-info TEXT computer make, CPU type and speed, for the report\n"
+    "  --computer-info TEXT  computer make, CPU type and speed, for the report\n"
     "  --json FILE          also write the results as JSON to FILE; \"--json -\" writes the\n"
     "                       JSON to stdout instead of the report\n"
     "  --curve FILE         measure the transfer-rate curve instead of the benchmark and\n"
