@@ -65,6 +65,9 @@ std::string PathUnderFolder(const std::string& root, const std::string& path) {
     start = end + 1;
   }
   while (!rest.empty() && rest.front() == '\\') rest.erase(0, 1);
+  // The folder itself without its final separator, as Windows names a folder ("C:\disc", but
+  // "E:\" for a drive).
+  if (rest.empty() && root.size() > 3) return root.substr(0, root.size() - 1);
   return root + rest;
 }
 

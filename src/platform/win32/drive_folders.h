@@ -21,7 +21,8 @@ std::vector<DriveFolder> AssignDriveFolders(const std::vector<std::string>& fold
                                             const std::function<uint32_t(char)>& system_type);
 
 // The file a drive-letter path names when its letter stands for `root`: the rest of the path
-// after "X:" joined to the root. Empty when the rest would climb out of the folder ("..").
+// after "X:" joined to the root; the folder itself for the drive's root. Empty when the rest
+// would climb out of the folder ("..").
 std::string PathUnderFolder(const std::string& root, const std::string& path);
 
 }  // namespace vantric

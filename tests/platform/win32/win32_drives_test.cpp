@@ -46,6 +46,10 @@ TEST(DriveFolders, FoldersTakeFreeLettersAndDriveRootsKeepTheirOwn) {
   EXPECT_EQ(PathUnderFolder("C:\\bench\\disc\\", "E:\\DATA\\VANTRIC.DAT"),
             "C:\\bench\\disc\\DATA\\VANTRIC.DAT");
   EXPECT_EQ(PathUnderFolder("C:\\bench\\disc\\", "E:\\DATA\\..\\..\\secret.dat"), "");
+  // The folder as Windows names it: with a final separator it is no longer the same folder to
+  // std::filesystem::equivalent.
+  EXPECT_EQ(PathUnderFolder("C:\\bench\\disc\\", "E:\\"), "C:\\bench\\disc");
+  EXPECT_EQ(PathUnderFolder("E:\\", "E:\\"), "E:\\");
 }
 
 TEST(Win32DiscFile, ReadsTheFileUnbufferedAndNamesWindowsOwnErrors) {
