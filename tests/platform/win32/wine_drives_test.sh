@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows programs end to end under Wine, on drives Wine maps to folders and gives a type:
 # a test disc on the CD-ROM drive D: found without --drive and run with the defaults; the same
-# disc on a network drive as well, with NET; Wine answering as Windows 95 with CDFS values.
+# disc on a network drive as well, with NET; a run cancelled with Ctrl-C; Wine answering as
+# Windows 95 with CDFS values.
 # Usage: wine_drives_test.sh WINE VANTRIC-CLI.EXE VANTRIC-MKDISC.EXE WIN32-PLATFORM-TESTS.EXE
 set -euo pipefail
 wine=$1 cli=$2 mkdisc=$3 platform_tests=$4
@@ -69,6 +70,20 @@ has_line "$work/net.err" 'Please insert only ONE Vantric disc in CD-ROM drive(s)
   fail "no several-discs message"
 run without_net "$cli" --tests read16
 [ "$status" -eq 0 ] || fail "a run without NET exited $status"
+
+# Ctrl-C, which Wine hands to the console's control handlers as CTRL_C_EVENT, cancels the run.
+"$wine" "$cli" --tests read16,read2 >"$work/cancel.out" 2>"$work/cancel.err" &
+pid=$!
+for _ in $(seq 300); do
+  grep -q '^Test file' "$work/cancel.err" && break
+  sleep 0.2
+done
+kill -INT "$pid"
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 130 ] || fail "a run cancelled with Ctrl-C exited $status, not 130"
+has_line "$work/cancel.err" 'Test aborted by user.' || fail "no cancel message"
+[ ! -s "$work/cancel.out" ] || fail "a cancelled run printed a report"
 
 # Windows 95, with the CD file system's cache values in the registry.
 reg_add 'HKCU\Software\Wine' /v Version /d win95
