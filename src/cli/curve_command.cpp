@@ -1,9 +1,9 @@
 #include "cli/curve_command.h"
 
-#include <cstdio>
 #include <fstream>
 
 #include "cli/cli_app.h"
+#include "run/value_text.h"
 
 namespace vantric {
 namespace {
@@ -18,9 +18,8 @@ class CurveProgressLine {
 
   void Show(int percent, double x) {
     if (!shown_) return;
-    char rate[32];
-    std::snprintf(rate, sizeof rate, "%.1fX", x);
-    err_ << "\r\x1b[KTransfer rate curve " << percent << "% - " << rate << std::flush;
+    err_ << "\r\x1b[KTransfer rate curve " << percent << "% - " << FixedText(x, 1) << "X"
+         << std::flush;
     open_ = true;
   }
   void End() {

@@ -8,6 +8,7 @@
 #include "cli/run_notes.h"
 #include "curve/curve_chart.h"
 #include "curve/curve_table.h"
+#include "run/value_text.h"
 
 namespace vantric {
 namespace {
@@ -16,12 +17,6 @@ constexpr const char* kShapeRule =
     "CLV when the mean of the last three points is at most 1.2 times the mean of the first "
     "three; otherwise zoned when, after a median of five, the ten largest rises between "
     "neighbouring points carry at least half of the whole rise, else CAV";
-
-std::string Fixed(double value, int digits) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", digits, value);
-  return text;
-}
 
 std::string DateText(const LocalTime& t) {
   char text[32];
@@ -101,12 +96,14 @@ std::string CurveFileText(CurveFileKind kind, const std::vector<CurvePoint>& poi
 
 std::string CurveReportText(const std::vector<CurvePoint>& points, const CurveSource& source) {
   const CurveSummary s = SummarizeCurve(points);
-  const auto rate = [](double x) { return Fixed(x, 1) + "X (" + Fixed(x * 150, 0) + " kps)"; };
+  const auto rate = [](double x) {
+    return FixedText(x, 1) + "X (" + FixedText(x * 150, 0) + " kps)";
+  };
   return "Transfer rate curve of " + DriveTitle(source) + ", " + DateText(source.measured_at) +
          "\n" + CurveModeName(source.mode) + " curve, " + std::to_string(points.size()) +
          " stretches\n" + "Start:   " + rate(s.start_x) + "\n" + "End:     " + rate(s.end_x) +
          "\n" + "Average: " + rate(s.average_x) + "\n" + "Minimum: " + rate(s.minimum_x) + " at " +
-         Fixed(s.minimum_at_mb, 0) + " MB (" + Fixed(s.minimum_at_percent, 1) + "%)\n" +
+         FixedText(s.minimum_at_mb, 0) + " MB (" + FixedText(s.minimum_at_percent, 1) + "%)\n" +
          "Maximum: " + rate(s.maximum_x) + "\n" +
          "Shape:   " + std::string(CurveShapeName(s.shape)) + "\n";
 }

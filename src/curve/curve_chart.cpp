@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <sstream>
+
+#include "run/value_text.h"
 
 namespace vantric {
 namespace {
@@ -16,12 +17,6 @@ constexpr double kTop = 56;
 constexpr double kBottom = 64;
 constexpr double kPlotWidth = kWidth - kLeft - kRight;
 constexpr double kPlotHeight = kHeight - kTop - kBottom;
-
-std::string Fixed(double value, int digits) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", digits, value);
-  return text;
-}
 
 std::string EscapeXml(const std::string& text) {
   std::string escaped;
@@ -72,8 +67,8 @@ class Chart {
 
 void Text(std::ostringstream& svg, double x, double y, const std::string& anchor,
           const std::string& text, const std::string& extra = "") {
-  svg << "<text x=\"" << Fixed(x, 1) << "\" y=\"" << Fixed(y, 1) << "\" text-anchor=\"" << anchor
-      << "\"" << extra << ">" << EscapeXml(text) << "</text>\n";
+  svg << "<text x=\"" << FixedText(x, 1) << "\" y=\"" << FixedText(y, 1) << "\" text-anchor=\""
+      << anchor << "\"" << extra << ">" << EscapeXml(text) << "</text>\n";
 }
 
 void Grid(std::ostringstream& svg, const Chart& chart, double x_max, double y_max) {
@@ -81,21 +76,21 @@ void Grid(std::ostringstream& svg, const Chart& chart, double x_max, double y_ma
   const double y_step = TickStep(y_max);
   svg << "<g stroke=\"#c8c8c8\" stroke-width=\"1\">\n";
   for (double mb = 0; mb <= x_max + 1e-9; mb += x_step) {
-    svg << "<line x1=\"" << Fixed(chart.X(mb), 1) << "\" y1=\"" << kTop << "\" x2=\""
-        << Fixed(chart.X(mb), 1) << "\" y2=\"" << kTop + kPlotHeight << "\"/>\n";
+    svg << "<line x1=\"" << FixedText(chart.X(mb), 1) << "\" y1=\"" << kTop << "\" x2=\""
+        << FixedText(chart.X(mb), 1) << "\" y2=\"" << kTop + kPlotHeight << "\"/>\n";
   }
   for (double x = 0; x <= y_max + 1e-9; x += y_step) {
-    svg << "<line x1=\"" << kLeft << "\" y1=\"" << Fixed(chart.Y(x), 1) << "\" x2=\""
-        << kLeft + kPlotWidth << "\" y2=\"" << Fixed(chart.Y(x), 1) << "\"/>\n";
+    svg << "<line x1=\"" << kLeft << "\" y1=\"" << FixedText(chart.Y(x), 1) << "\" x2=\""
+        << kLeft + kPlotWidth << "\" y2=\"" << FixedText(chart.Y(x), 1) << "\"/>\n";
   }
   svg << "</g>\n<g font-size=\"12\">\n";
   const int x_digits = x_step < 1 ? 1 : 0;
   for (double mb = 0; mb <= x_max + 1e-9; mb += x_step) {
-    Text(svg, chart.X(mb), kTop + kPlotHeight + 18, "middle", Fixed(mb, x_digits));
+    Text(svg, chart.X(mb), kTop + kPlotHeight + 18, "middle", FixedText(mb, x_digits));
   }
   const int y_digits = y_step < 1 ? 1 : 0;
   for (double x = 0; x <= y_max + 1e-9; x += y_step) {
-    Text(svg, kLeft - 8, chart.Y(x) + 4, "end", Fixed(x, y_digits));
+    Text(svg, kLeft - 8, chart.Y(x) + 4, "end", FixedText(x, y_digits));
   }
   svg << "</g>\n";
 }
@@ -126,29 +121,31 @@ std::string CurveSvg(const std::vector<CurvePoint>& points, const CurveSummary& 
       << kPlotHeight << "\" fill=\"none\" stroke=\"#000000\"/>\n";
   Text(svg, kLeft + kPlotWidth / 2, kHeight - 18, "middle", "Position (MB)", " font-size=\"13\"");
   Text(svg, 18, kTop + kPlotHeight / 2, "middle", "Read speed (X = 150 KB/s)",
-       " font-size=\"13\" transform=\"rotate(-90 18 " + Fixed(kTop + kPlotHeight / 2, 1) + ")\"");
+       " font-size=\"13\" transform=\"rotate(-90 18 " + FixedText(kTop + kPlotHeight / 2, 1) +
+           ")\"");
 
   svg << "<polyline fill=\"none\" stroke=\"#1f3f99\" stroke-width=\"2\" points=\"";
   for (const CurvePoint& point : points) {
-    svg << Fixed(chart.X(point.position_mb), 1) << "," << Fixed(chart.Y(point.X()), 1) << " ";
+    svg << FixedText(chart.X(point.position_mb), 1) << "," << FixedText(chart.Y(point.X()), 1)
+        << " ";
   }
   svg << "\"/>\n<g fill=\"#1f3f99\">\n";
   for (const CurvePoint& point : points) {
-    svg << "<circle class=\"point\" cx=\"" << Fixed(chart.X(point.position_mb), 1) << "\" cy=\""
-        << Fixed(chart.Y(point.X()), 1) << "\" r=\"2\"/>\n";
+    svg << "<circle class=\"point\" cx=\"" << FixedText(chart.X(point.position_mb), 1) << "\" cy=\""
+        << FixedText(chart.Y(point.X()), 1) << "\" r=\"2\"/>\n";
   }
   svg << "</g>\n";
   if (!points.empty()) {
     const double mx = chart.X(summary.minimum_at_mb);
     const double my = chart.Y(summary.minimum_x);
-    svg << "<circle class=\"minimum\" cx=\"" << Fixed(mx, 1) << "\" cy=\"" << Fixed(my, 1)
+    svg << "<circle class=\"minimum\" cx=\"" << FixedText(mx, 1) << "\" cy=\"" << FixedText(my, 1)
         << "\" r=\"6\" fill=\"none\" stroke=\"#c00000\" stroke-width=\"2\"/>\n";
     // The label sits on whichever side of the marker has room.
     const bool right = mx < kLeft + kPlotWidth * 0.7;
     Text(svg, mx + (right ? 10 : -10), std::min(my + 18, kTop + kPlotHeight - 6),
          right ? "start" : "end",
-         "minimum " + Fixed(summary.minimum_x, 1) + "X at " + Fixed(summary.minimum_at_mb, 0) +
-             " MB",
+         "minimum " + FixedText(summary.minimum_x, 1) + "X at " +
+             FixedText(summary.minimum_at_mb, 0) + " MB",
          " font-size=\"12\" fill=\"#c00000\"");
   }
   svg << "</svg>\n";

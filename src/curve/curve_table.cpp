@@ -1,16 +1,14 @@
 #include "curve/curve_table.h"
 
-#include <cstdio>
+#include "run/value_text.h"
 
 namespace vantric {
 
 std::string CurveCsv(const std::vector<CurvePoint>& points) {
   std::string csv = "position_mb,position_percent,kbps,x\n";
   for (const CurvePoint& point : points) {
-    char row[128];
-    std::snprintf(row, sizeof row, "%.3f,%.2f,%.1f,%.3f\n", point.position_mb,
-                  point.position_percent, point.kbps, point.X());
-    csv += row;
+    csv += FixedText(point.position_mb, 3) + "," + FixedText(point.position_percent, 2) + "," +
+           FixedText(point.kbps, 1) + "," + FixedText(point.X(), 3) + "\n";
   }
   return csv;
 }

@@ -1,8 +1,5 @@
 #include "run/drive_figures.h"
 
-#include <array>
-#include <charconv>
-
 #include "run/value_text.h"
 
 namespace vantric {
@@ -52,11 +49,7 @@ std::optional<double> ComputeApplicationIndex(const TestResults& results) {
 }
 
 std::string RatingFigure(double weighted_read16) {
-  // Not printf: a desktop locale with a decimal comma must not turn "4.7X" into "4,7X".
-  std::array<char, 64> text{};
-  const auto result = std::to_chars(text.data(), text.data() + text.size(),
-                                    weighted_read16 * (1.0 / 150), std::chars_format::fixed, 1);
-  return std::string(text.data(), result.ptr) + "X";
+  return FixedText(weighted_read16 * (1.0 / 150), 1) + "X";
 }
 
 void DeriveDriveFigures(TestResults& results, ResultsView& view) {

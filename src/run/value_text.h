@@ -11,6 +11,8 @@ std::string RoundedText(double value);
 std::string KpsText(double rate);         // "1234 kps"
 std::string MsText(double milliseconds);  // "97 ms"
 std::string PercentText(double percent);  // "12%"
+// `value` with exactly `digits` after a decimal point, whatever the locale: "4.7".
+std::string FixedText(double value, int digits);
 // A CDFS cache value in units of 2 KB: "64k", or "unknown/or WinNT" when 0 or less.
 std::string CdfsText(int32_t value);
 

@@ -91,6 +91,9 @@ TEST(CurveCommandTest, AFailedReadEndsItWithExitThreeAndNoFile) {
   SimulatedMachine machine(std::move(simulation), "8x-clv");
   std::ostringstream out, err;
   EXPECT_EQ(RunCliOn(options, machine, out, err, false), kExitReadFailed);
+  // It stops at the failure, a third of the way through, instead of reading on.
+  VirtualClock& clock = machine.simulation().clock();
+  EXPECT_LT(clock.SecondsForCounts(clock.Now()), 40);
   EXPECT_EQ(out.str(), "");
   EXPECT_NE(err.str().find("Error reading the test disc at sector 99097: Input/output error.\n"),
             std::string::npos)
