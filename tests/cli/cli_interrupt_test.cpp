@@ -42,30 +42,5 @@ TEST(CliInterruptTest, ARealDriveRunCompletes) {
   EXPECT_NE(result.out.find("\n     Drive rating: "), std::string::npos);
 }
 
-// The test file shrinks under a run, as a disc does when it is pulled out: the run stops at the
-// next read, with the system's reason, and writes nothing.
-TEST(CliInterruptTest, ATestFileCutShortDuringARunEndsItWithTheReadError) {
-  ScratchDir dir("cli-truncate");
-  const fs::path root = dir.MakeFullDiscRoot("disc");
-  const fs::path log = dir.path() / "old.log";
-  std::ofstream(log, std::ios::binary) << "kept\r\n";
-  std::chrono::steady_clock::time_point cut;
-  const ProcessResult result =
-      RunProcess(VANTRIC_CLI_PATH, {"--drive", root.string(), "--log", log.string()},
-                 milliseconds(3000), [&](pid_t) {
-                   fs::resize_file(root / "DATA" / "VANTRIC.DAT", 1 << 20);
-                   cut = std::chrono::steady_clock::now();
-                 });
-  const auto after_cut = std::chrono::steady_clock::now() - cut;
-
-  EXPECT_EQ(result.exit_code, 3);
-  EXPECT_EQ(result.out, "");
-  EXPECT_EQ(FileText(log), "kept\r\n");
-  EXPECT_NE(result.err.find("Error reading the test disc at sector "), std::string::npos)
-      << result.err;
-  // The warm-up reads once a second; nothing keeps reading a file that has gone.
-  EXPECT_LT(after_cut, milliseconds(2500));
-}
-
 }  // namespace
 }  // namespace vantric::testing

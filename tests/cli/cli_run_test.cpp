@@ -107,21 +107,6 @@ TEST(CliRunTest, TheProgressLineCountsTheTestsThatWillRun) {
   EXPECT_NE(run.out.find("\n     12x 1800kps: Disabled\n"), std::string::npos);
 }
 
-// A scratch under the 16k center test: the run stops at the failed read, and no value of the
-// test that hit it appears.
-TEST(CliRunTest, AFailingDriveEndsTheRunWithoutAValueForTheFailedTest) {
-  SimulatedMachine machine(MakeSimulation("8x-clv", nullptr), "8x-clv");
-  machine.simulation().faults().first_bad_sector = 150'000;
-  machine.simulation().faults().end_bad_sector = 150'008;
-  std::ostringstream out, err;
-  EXPECT_EQ(RunCliOn(CliOptions{}, machine, out, err, true), kExitReadFailed);
-  EXPECT_EQ(out.str(), "");
-  EXPECT_NE(err.str().find("16k inside: "), std::string::npos);
-  EXPECT_NE(err.str().find("2k inside: "), std::string::npos);
-  EXPECT_EQ(err.str().find("16k center: "), std::string::npos) << err.str();
-  EXPECT_NE(err.str().find("Error reading the test disc at sector 150000: "), std::string::npos);
-}
-
 // A simulated drive whose drives answer as an optical drive does.
 class NamedDrives : public Drives {
  public:

@@ -237,6 +237,10 @@ TEST(RunBenchmarkTest, AFailedReadEndsTheRunWithItsReasonAndLeavesTheLogAlone) {
     ASSERT_EQ(rig.view.messages.size(), 1u);
     if (c.message != nullptr) {
       EXPECT_EQ(rig.view.messages[0], c.message);
+      // The tests before the scratch show their values; the one that met it shows none.
+      EXPECT_NE(rig.view.Text("read16vi"), "");
+      EXPECT_NE(rig.view.Text("read2vi"), "");
+      EXPECT_EQ(rig.view.Text("read16vc"), "");
     } else {
       EXPECT_EQ(rig.view.messages[0].rfind("Error reading the test disc at sector ", 0), 0u)
           << rig.view.messages[0];
