@@ -8,8 +8,6 @@
 namespace vantric {
 namespace {
 
-constexpr double kBytesPerMb = 1024.0 * 1024.0;
-
 // One line of stderr, rewritten in place as the stretches go by.
 class CurveProgressLine {
  public:
@@ -63,6 +61,10 @@ int RunCurveCommand(const CliOptions& options, Engine& engine, const CurveSource
     case CurveOutcome::kReadFailed:
       err << engine.ReadFailureMessage() << "\n";
       return kExitReadFailed;
+    case CurveOutcome::kTooShort:
+      err << "The test file holds " << engine.TestFile()->Size()
+          << " bytes, too few for a transfer rate curve.\n";
+      return kExitFailed;
     case CurveOutcome::kCompleted:
       break;
   }

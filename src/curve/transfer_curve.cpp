@@ -9,15 +9,25 @@ namespace {
 constexpr int kStretchCount = 100;
 constexpr int32_t kSectorsPerRead = 8;       // 16 KB, the largest read the sector buffer serves
 constexpr int64_t kQuickTimedSectors = 512;  // 1 MB
-constexpr double kBytesPerMb = 1024.0 * 1024.0;
 constexpr double kKilobytesPerSector = 2;
 
-// Reads `count` sectors onward from the current position in 16 KB reads; false on a failure.
+// A stretch of a full curve can take most of a minute on a slow drive; a cancel must not wait
+// for its end.
+constexpr int kReadsBetweenYields = 32;  // 512 KB
+// A stretch needs one sector to position the head (quick) or take the seek (full) and one to time.
+constexpr int64_t kShortestFileSectors = 2;
+
+// Reads `count` sectors onward from the current position in 16 KB reads; false on a failure or
+// a cancel.
 bool ReadOnward(Engine& engine, int64_t count) {
-  while (count > 0) {
+  for (int reads = 1; count > 0; ++reads) {
     const auto sectors = static_cast<int32_t>(std::min<int64_t>(count, kSectorsPerRead));
     if (!engine.ReadSequential(sectors)) return false;
     count -= sectors;
+    if (reads % kReadsBetweenYields == 0) {
+      engine.YieldToUI();
+      if (engine.StopRequested()) return false;
+    }
   }
   return true;
 }
@@ -39,11 +49,14 @@ class CurveRun {
     engine_.CancelRequested = false;
     engine_.ClearReadFailure();
     points_->clear();
+    if (layout_.file_sectors < kShortestFileSectors) return CurveOutcome::kTooShort;
     // A full curve reads on from sector 0 without a break; its first read takes the seek.
     if (mode_ == CurveMode::kFull) engine_.ReadSectorAt(0);
     for (int stretch = 0; stretch < layout_.stretches && !engine_.StopRequested(); ++stretch) {
+      const size_t measured = points_->size();
       if (!MeasureStretch(stretch)) break;
-      if (progress_)
+      // A last stretch of a single sector only positions the head and adds no point.
+      if (progress_ && points_->size() > measured)
         progress_(static_cast<int>((stretch + 1) * 100 / layout_.stretches), points_->back().X());
       engine_.YieldToUI();
     }

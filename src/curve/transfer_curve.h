@@ -9,6 +9,8 @@
 
 namespace vantric {
 
+constexpr double kBytesPerMb = 1024.0 * 1024.0;
+
 enum class CurveMode {
   kQuick,  // one timed megabyte out of every stretch
   kFull,   // every sector of the test file
@@ -28,6 +30,7 @@ enum class CurveOutcome {
   kNoCounter,   // no performance counter; nothing was read
   kCancelled,   // CancelRequested was seen
   kReadFailed,  // a read failed: Engine::ReadFailureMessage() says where and why
+  kTooShort,    // the test file is too short to time a single stretch; nothing was read
 };
 
 // Progress after each stretch: percent of the stretches done, and the rate just measured in X.

@@ -78,6 +78,28 @@ TEST(CurveCommandTest, RefusesWhatItCannotWriteOrDoes) {
   EXPECT_TRUE(fs::is_empty(dir.path()));
 }
 
+// A short test file is measured as far as it goes, without the run's warning; one sector is
+// too few to time anything.
+TEST(CurveCommandTest, AShortFileIsMeasuredAndASingleSectorIsRefused) {
+  ScratchDir dir("curve-short");
+  const std::string curve = (dir.path() / "curve.csv").string();
+  const CliRun one_sector =
+      RunInProcess({"--drive", dir.MakeDiscRoot("one", 2048).string(), "--curve", curve});
+  EXPECT_EQ(one_sector.code, kExitFailed);
+  EXPECT_NE(one_sector.err.find("The test file holds 2048 bytes, too few for a transfer rate "
+                                "curve.\n"),
+            std::string::npos)
+      << one_sector.err;
+  EXPECT_FALSE(fs::exists(curve));
+
+  const CliRun short_file =
+      RunInProcess({"--drive", dir.MakeDiscRoot("short", 801 * 2048).string(), "--curve", curve});
+  ASSERT_EQ(short_file.code, kExitCompleted) << short_file.err;
+  EXPECT_EQ(short_file.err.find("Warning:"), std::string::npos) << short_file.err;
+  // 51 stretches of 16 sectors; the last, of one sector, only positions the head.
+  EXPECT_EQ(Count(FileText(curve), "\n"), 1 + 50u);
+}
+
 TEST(CurveCommandTest, AFailedReadEndsItWithExitThreeAndNoFile) {
   ScratchDir dir("curve-failed");
   CliOptions options;

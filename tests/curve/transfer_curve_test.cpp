@@ -67,6 +67,18 @@ TEST(TransferCurveTest, ASlowStretchIsTheMinimum) {
   EXPECT_LT(summary.minimum_x, summary.start_x / 2);
 }
 
+// A full curve's stretch takes seconds on an 8X drive: a cancel is seen within it.
+TEST(TransferCurveTest, ACancelIsSeenWithinAStretch) {
+  SimRig rig("8x-clv");
+  const VirtualClock& clock = rig.simulation->clock();
+  constexpr double kCancelAt = 6;  // seconds, inside the second stretch
+  rig.pump.on_call = [&](int) {
+    if (clock.SecondsForCounts(clock.Now()) >= kCancelAt) rig.engine.CancelRequested = true;
+  };
+  EXPECT_EQ(Measure(rig, CurveMode::kFull).outcome, CurveOutcome::kCancelled);
+  EXPECT_LT(clock.SecondsForCounts(clock.Now()), kCancelAt + 1);
+}
+
 TEST(CurveShapeTest, StepsAreZonedAndARampIsNot) {
   std::vector<CurvePoint> steps, ramp;
   for (int i = 0; i < 100; ++i) {
