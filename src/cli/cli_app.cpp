@@ -59,10 +59,7 @@ bool WriteJson(const std::string& path, const std::string& json, std::ostream& o
     out << json << std::flush;
     return static_cast<bool>(out);
   }
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file << json;
-  file.close();
-  return !file.fail();
+  return WriteTextFile(path, json);
 }
 
 bool LogFailed(const TerminalView& view) {
@@ -209,6 +206,13 @@ int RunCliOn(const CliOptions& options, CliMachine& machine, std::ostream& out, 
     }
   }
   return LogFailed(view) ? kExitFailed : kExitCompleted;
+}
+
+bool WriteTextFile(const std::string& path, const std::string& text) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file << text;
+  file.close();
+  return !file.fail();
 }
 
 }  // namespace vantric

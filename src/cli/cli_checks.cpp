@@ -5,11 +5,10 @@
 
 #include "platform/files.h"
 #include "run/settings_checks.h"
+#include "run/text_readers.h"
 
 namespace vantric {
 namespace {
-
-constexpr size_t kLogNameKept = 160;
 
 namespace fs = std::filesystem;
 
@@ -53,9 +52,9 @@ std::optional<std::string> CheckDriveFolders(const std::vector<std::string>& dir
 
 std::optional<std::string> CheckLogNameLength(const std::string& name) {
   const size_t last = name.find_last_not_of(' ');
-  if (last == std::string::npos || last < kLogNameKept) return std::nullopt;
+  if (last == std::string::npos || last < kTextFieldLength) return std::nullopt;
   return "the --log name is " + std::to_string(last + 1) + " characters long, but only " +
-         std::to_string(kLogNameKept) + " are kept; use a shorter name (a relative one, say)";
+         std::to_string(kTextFieldLength) + " are kept; use a shorter name (a relative one, say)";
 }
 
 std::optional<std::string> CheckLogTarget(const std::string& name) {

@@ -1,7 +1,5 @@
 #include "cli/curve_command.h"
 
-#include <fstream>
-
 #include "cli/cli_app.h"
 #include "run/value_text.h"
 
@@ -31,13 +29,6 @@ class CurveProgressLine {
   bool shown_;
   bool open_ = false;
 };
-
-bool WriteFile(const std::string& path, const std::string& text) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file << text;
-  file.close();
-  return !file.fail();
-}
 
 }  // namespace
 
@@ -71,7 +62,7 @@ int RunCurveCommand(const CliOptions& options, Engine& engine, const CurveSource
   const double file_mb = static_cast<double>(engine.TestFile()->Size()) / kBytesPerMb;
   const std::string text =
       CurveFileText(*CurveFileKindOf(options.curve_path), points, source, file_mb);
-  if (!WriteFile(options.curve_path, text)) {
+  if (!WriteTextFile(options.curve_path, text)) {
     err << "Error writing curve file " << options.curve_path << ".\n";
     return kExitFailed;
   }

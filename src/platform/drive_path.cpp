@@ -5,26 +5,12 @@
 
 #include <climits>
 #include <cstdlib>
-#include <vector>
 
 #include "platform/name_matching.h"
+#include "platform/path_components.h"
 
 namespace vantric {
 namespace {
-
-std::vector<std::string> SplitComponents(const std::string& rest) {
-  std::vector<std::string> components;
-  std::string part;
-  for (const char c : rest + '\\') {
-    if (c == '\\' || c == '/') {
-      if (!part.empty() && part != ".") components.push_back(part);
-      part.clear();
-    } else {
-      part.push_back(c);
-    }
-  }
-  return components;
-}
 
 // The entry of `directory` that answers to `wanted`; the smallest name when several do, so
 // that the answer does not depend on the directory's order.
@@ -56,15 +42,6 @@ std::optional<std::string> ResolveUnderRoot(const std::string& root, const std::
     if (component == "..") return std::nullopt;
     const std::string name = FindEntry(path, component);
     path += (path.empty() || path.back() != '/' ? "/" : "") + name;
-  }
-  return path;
-}
-
-std::optional<std::string> PathInVolume(const std::string& rest) {
-  std::string path;
-  for (const std::string& component : SplitComponents(rest)) {
-    if (component == "..") return std::nullopt;
-    path += (path.empty() ? "" : "/") + component;
   }
   return path;
 }

@@ -14,8 +14,4 @@ std::string CanonicalPath(const std::string& path);
 // would leave the drive.
 std::optional<std::string> ResolveUnderRoot(const std::string& root, const std::string& rest);
 
-// The same part as a path within an ISO 9660 volume ("DATA/X.DAT"), for a disc read from its
-// device; nothing for a ".." component.
-std::optional<std::string> PathInVolume(const std::string& rest);
-
 }  // namespace vantric

@@ -9,11 +9,10 @@
 #include "platform/iso_extent.h"
 #include "platform/optical_drive_state.h"
 #include "platform/optical_drives.h"
+#include "platform/path_components.h"
 
 namespace vantric {
 namespace {
-
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool IsRegularFile(const std::string& path) {
   // O_NONBLOCK: a FIFO of that name must not hang the search.
@@ -35,7 +34,7 @@ LinuxDrives::LinuxDrives(std::vector<std::string> drive_directories, SystemPaths
 const DriveLetter* LinuxDrives::Find(const std::string& path) const {
   if (path.size() < 2 || path[1] != ':') return nullptr;
   for (const DriveLetter& drive : table_) {
-    if (drive.letter == Upper(path[0])) return &drive;
+    if (drive.letter == UpperAscii(path[0])) return &drive;
   }
   return nullptr;
 }

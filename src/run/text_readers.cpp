@@ -7,7 +7,6 @@ namespace vantric {
 namespace {
 
 constexpr size_t kNumberFieldLength = 24;
-constexpr size_t kTextFieldLength = 160;
 
 std::string_view StripBlanks(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,7 +13,10 @@ namespace vantric {
 // beyond the signed 32-bit range.
 int32_t TextToInt(std::string_view text);
 
-// The first 160 characters without the blanks (character 32 only) at either end.
+// How many characters of a dialog's text field are kept.
+inline constexpr size_t kTextFieldLength = 160;
+
+// The first kTextFieldLength characters without the blanks (character 32 only) at either end.
 std::string TrimBlanks(std::string_view text);
 
 }  // namespace vantric

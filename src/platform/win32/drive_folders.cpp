@@ -3,19 +3,19 @@
 #include <algorithm>
 
 #include "platform/drives.h"
+#include "platform/path_components.h"
 
 namespace vantric {
 namespace {
-
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 // "E:", "E:\" or "e:/": the letter; 0 for anything else.
 char RootLetter(const std::string& folder) {
   const bool root = (folder.size() == 2 || (folder.size() == 3 && IsSeparator(folder[2]))) &&
-                    folder[1] == ':' && Upper(folder[0]) >= 'A' && Upper(folder[0]) <= 'Z';
-  return root ? Upper(folder[0]) : 0;
+                    folder[1] == ':' && UpperAscii(folder[0]) >= 'A' &&
+                    UpperAscii(folder[0]) <= 'Z';
+  return root ? UpperAscii(folder[0]) : 0;
 }
 
 std::string WithFinalSeparator(std::string folder) {
@@ -25,8 +25,9 @@ std::string WithFinalSeparator(std::string folder) {
 }
 
 bool SameFolder(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [](char x, char y) { return Upper(x) == Upper(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return UpperAscii(x) == UpperAscii(y);
+         });
 }
 
 }  // namespace
@@ -56,19 +57,13 @@ std::vector<DriveFolder> AssignDriveFolders(const std::vector<std::string>& fold
 }
 
 std::string PathUnderFolder(const std::string& root, const std::string& path) {
-  std::string rest = path.size() >= 2 && path[1] == ':' ? path.substr(2) : path;
-  std::replace(rest.begin(), rest.end(), '/', '\\');
-  size_t start = 0;
-  while (start <= rest.size()) {
-    const size_t end = std::min(rest.find('\\', start), rest.size());
-    if (rest.compare(start, end - start, "..") == 0) return "";
-    start = end + 1;
-  }
-  while (!rest.empty() && rest.front() == '\\') rest.erase(0, 1);
+  const std::optional<std::string> rest =
+      JoinComponents(path.size() >= 2 && path[1] == ':' ? path.substr(2) : path, '\\');
+  if (!rest) return "";
   // The folder itself without its final separator, as Windows names a folder ("C:\disc", but
   // "E:\" for a drive).
-  if (rest.empty() && root.size() > 3) return root.substr(0, root.size() - 1);
-  return root + rest;
+  if (rest->empty() && root.size() > 3) return root.substr(0, root.size() - 1);
+  return root + *rest;
 }
 
 }  // namespace vantric

@@ -2,6 +2,7 @@
 
 #include <malloc.h>
 
+#include "platform/path_components.h"
 #include "platform/win32/win32_disc_file.h"
 #include "platform/win32/win32_error.h"
 #include "platform/win32/windows_api.h"
@@ -11,8 +12,6 @@ namespace {
 
 constexpr DWORD kProbeBytes = 2048;  // one sector, the smallest read the tests make
 constexpr size_t kProbeAlignment = 4096;
-
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 std::string FullPath(const std::string& folder) {
   char full[MAX_PATH];
@@ -72,7 +71,7 @@ Win32Drives::Win32Drives(std::vector<std::string> drive_folders) {
 const DriveFolder* Win32Drives::FolderOf(const std::string& path) const {
   if (path.size() < 2 || path[1] != ':') return nullptr;
   for (const DriveFolder& folder : folders_) {
-    if (folder.letter == Upper(path[0])) return &folder;
+    if (folder.letter == UpperAscii(path[0])) return &folder;
   }
   return nullptr;
 }
@@ -121,7 +120,7 @@ std::unique_ptr<DiscFile> Win32Drives::OpenUnbuffered(const std::string& path) {
 
 std::optional<DriveIdentity> Win32Drives::IdentifyDrive(const std::string& path) {
   if (path.size() < 2 || path[1] != ':' || FolderOf(path) != nullptr) return std::nullopt;
-  const std::string device = {'\\', '\\', '.', '\\', Upper(path[0]), ':'};
+  const std::string device = {'\\', '\\', '.', '\\', UpperAscii(path[0]), ':'};
   NoCriticalErrorBoxes quiet;
   // No access rights: a query of the device's properties needs none, and needs no disc.
   const HANDLE drive = CreateFileA(device.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
