@@ -87,6 +87,9 @@ std::string NoDiscHelp(Drives& drives, const std::vector<std::string>& searched,
                          : drives.GetDriveType(root) == DRIVE_REMOTE ? "network drive"
                                                                      : "CD-ROM drive";
       text += "  " + letter + " " + (local.empty() ? "" : local + " ") + "(" + kind + ")\n";
+      if (const std::string problem = drives.DriveProblem(root); !problem.empty()) {
+        text += "    " + problem + ".\n";
+      }
     }
   }
   return text +

@@ -161,21 +161,28 @@ std::unique_ptr<LinuxDiscFile> OpenDiscFile(const std::string& path,
   return OpenUncached(real_path, kUncachedNote + why_not);
 }
 
+std::string OpticalDriveProblem(const std::string& device_node, const OpticalDriveState& state) {
+  if (state.open_error != 0) {
+    std::string problem = Reason("cannot open " + device_node, state.open_error);
+    if (state.open_error == EACCES || state.open_error == EPERM) {
+      problem += PermissionHint(device_node);
+    }
+    return problem;
+  }
+  if (!state.disc_ready) return device_node + " reports no readable disc";
+  return "";
+}
+
 std::unique_ptr<LinuxDiscFile> OpenOnOpticalDrive(const std::string& device_node,
                                                   const OpticalDriveState& state,
                                                   const std::string& path_in_image,
                                                   const std::optional<std::string>& mounted_file) {
-  std::string why_not;
-  if (state.open_error != 0) {
-    why_not = Reason("cannot open " + device_node, state.open_error);
-    if (state.open_error == EACCES || state.open_error == EPERM) {
-      why_not += PermissionHint(device_node);
+  std::string why_not = OpticalDriveProblem(device_node, state);
+  if (why_not.empty()) {
+    if (auto file = OpenInImage(device_node, path_in_image,
+                                mounted_file ? SizeOf(*mounted_file) : -1, &why_not)) {
+      return file;
     }
-  } else if (!state.disc_ready) {
-    why_not = device_node + " reports no readable disc";
-  } else if (auto file = OpenInImage(device_node, path_in_image,
-                                     mounted_file ? SizeOf(*mounted_file) : -1, &why_not)) {
-    return file;
   }
   if (!mounted_file) return nullptr;
   // A mounted file system that takes direct reads (UDF does) is as exact as the device.

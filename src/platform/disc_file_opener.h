@@ -27,6 +27,11 @@ std::unique_ptr<LinuxDiscFile> OpenOnOpticalDrive(const std::string& device_node
                                                   const std::string& path_in_image,
                                                   const std::optional<std::string>& mounted_file);
 
+// What keeps an unmounted disc in the drive from being read from its device: the open's error,
+// with the group that may open it; or the drive's report of no readable disc. Empty when the
+// device can be read.
+std::string OpticalDriveProblem(const std::string& device_node, const OpticalDriveState& state);
+
 // The three modes one by one; each gives nullptr and says why when it cannot serve the file.
 std::unique_ptr<LinuxDiscFile> OpenDirect(const std::string& path, std::string* why_not);
 // Reads the file at `path_in_image` of the ISO 9660 volume on `device_or_image` (a block device

@@ -46,6 +46,9 @@ class Drives {
   virtual std::optional<DriveIdentity> IdentifyDrive(const std::string& /*path*/) {
     return std::nullopt;
   }
+  // What keeps the drive at `root` from being looked into, when the system says (no disc, no
+  // permission to read the device); empty otherwise. For the help after a fruitless search.
+  virtual std::string DriveProblem(const std::string& /*root*/) { return ""; }
 };
 
 }  // namespace vantric

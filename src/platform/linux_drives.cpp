@@ -114,6 +114,15 @@ std::unique_ptr<DiscFile> LinuxDrives::OpenUnbuffered(const std::string& path) {
   return file;
 }
 
+std::string LinuxDrives::DriveProblem(const std::string& root) {
+  const DriveLetter* drive = Find(root);
+  if (drive == nullptr || drive->device.empty()) return "";
+  const std::string node = DeviceNode(*drive);
+  const OpticalDriveState state = LookAtOpticalDrive(node, ReadMountTable(paths_.mounts));
+  // A mounted disc is looked into through its mount point, whatever the device allows.
+  return state.mount_point ? "" : OpticalDriveProblem(node, state);
+}
+
 std::optional<DriveIdentity> LinuxDrives::IdentifyDrive(const std::string& path) {
   const DriveLetter* drive = Find(path);
   if (drive == nullptr || drive->device.empty()) return std::nullopt;

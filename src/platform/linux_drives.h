@@ -30,6 +30,9 @@ class LinuxDrives : public Drives {
   std::string LocalPath(const std::string& path) override;
   // The optical drive's device, vendor, model and revision; nothing for a folder.
   std::optional<DriveIdentity> IdentifyDrive(const std::string& path) override;
+  // For an optical drive whose disc is not mounted: an empty drive, or a device the user may
+  // not open.
+  std::string DriveProblem(const std::string& root) override;
 
   const std::vector<DriveLetter>& Table() const { return table_; }
   // Why the last file opened is read less exactly than direct; empty when it is not.

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
+#include "cli/run_notes.h"
 #include "json_reader.h"
 
 namespace vantric::testing {
@@ -120,8 +121,11 @@ class NamedDrives : public Drives {
   }
   std::string LocalPath(const std::string& path) override { return drives_.LocalPath(path); }
   std::optional<DriveIdentity> IdentifyDrive(const std::string& path) override {
-    if (path != "D:\\DATA\\VANTRIC.DAT") return std::nullopt;
+    if (!path.starts_with("D:\\")) return std::nullopt;
     return DriveIdentity{"/dev/sr0", "ACME", "CD-52", "1.0"};
+  }
+  std::string DriveProblem(const std::string& root) override {
+    return root == "D:\\" ? "cannot open /dev/sr0 (Permission denied)" : "";
   }
 
  private:
@@ -163,6 +167,12 @@ TEST(CliRunTest, TheDriveThatWasMeasuredIsNamed) {
   EXPECT_EQ(std::get<std::string>(json.at("Edit1")), "");
   EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(json.at("Drive")));
   EXPECT_NE(unnamed.err.find("--drive-info auto leaves the drive text empty"), std::string::npos);
+
+  // After a fruitless search the help names each drive and what kept it from being searched.
+  EXPECT_NE(NoDiscHelp(machine.drives(), {"D:"}, {})
+                .find("\n  D: /dev/sr0, ACME CD-52 1.0 (CD-ROM drive)\n"
+                      "    cannot open /dev/sr0 (Permission denied).\n"),
+            std::string::npos);
 }
 
 }  // namespace

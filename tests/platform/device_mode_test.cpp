@@ -166,22 +166,24 @@ TEST_F(DeviceModeTest, ADriveTheUserMayNotOpenIsReadThroughTheMountWithAHint) {
     close(fd);
     GTEST_SKIP() << "cannot make " << node << " unreadable here";
   }
+  struct stat status {};
+  ASSERT_EQ(stat(node.c_str(), &status), 0);
+  const std::string group = getgrgid(status.st_gid)->gr_name;
+  const std::string why = "cannot open " + node + " (Permission denied). Members of the group '" +
+                          group + "', which owns " + node +
+                          ", get exact reads: run 'sudo usermod -aG " + group +
+                          " \"$USER\"' and log in again";
   LinuxDrives drives({}, machine.paths());
   EXPECT_FALSE(drives.CanOpenForReading("D:\\DATA\\VANTRIC.DAT")) << "unmounted: nothing to see";
+  EXPECT_EQ(drives.DriveProblem("D:\\"), why) << "but the help after the search says why";
 
   machine.SetMounts(node + " " + dir_ / "cd" + " iso9660 ro 0 0\n");
   ASSERT_TRUE(drives.CanOpenForReading("D:\\DATA\\VANTRIC.DAT"));
   std::unique_ptr<DiscFile> file = drives.OpenUnbuffered("D:\\DATA\\VANTRIC.DAT");
   ASSERT_NE(file, nullptr);
   EXPECT_EQ(file->Mode(), ReadMode::kUncached);
-  struct stat status {};
-  ASSERT_EQ(stat(node.c_str(), &status), 0);
-  const std::string group = getgrgid(status.st_gid)->gr_name;
-  EXPECT_EQ(drives.LastOpenNote(), "reads are uncached, in 4 KB pages: cannot open " + node +
-                                       " (Permission denied). Members of the group '" + group +
-                                       "', which owns " + node +
-                                       ", get exact reads: run 'sudo usermod -aG " + group +
-                                       " \"$USER\"' and log in again");
+  EXPECT_EQ(drives.LastOpenNote(), "reads are uncached, in 4 KB pages: " + why);
+  EXPECT_EQ(drives.DriveProblem("D:\\"), "") << "a mounted disc is looked into all the same";
 }
 
 }  // namespace
