@@ -9,17 +9,16 @@ namespace {
 
 constexpr const char* kCdfsKey = "System\\CurrentControlSet\\Control\\FileSystem\\CDFS";
 
-// The places a test file may sit on a drive, in the order they are tried.
-constexpr std::array<const char*, 4> kTestFilePlaces = {
+constexpr uint32_t kWindows95Bit = 0x80000000u;
+
+}  // namespace
+
+const std::array<const char*, 4> kTestFilePlaces = {
     "\\DATA\\VANTRIC.DAT",
     "\\DORVANE.DAT",
     "\\VANTRIC.DAT",
     "\\MIRELTON\\VANTRIC\\VANTRIC.DAT",
 };
-
-constexpr uint32_t kWindows95Bit = 0x80000000u;
-
-}  // namespace
 
 Engine::Engine(Platform platform) : platform_(platform) {}
 

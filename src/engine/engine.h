@@ -15,6 +15,9 @@ namespace vantric {
 
 inline constexpr int32_t SECTOR_SIZE = 2048;
 
+// The places a test file may sit on a drive, in the order they are tried.
+extern const std::array<const char*, 4> kTestFilePlaces;
+
 enum DiscSearchResult { NoDisc = 0, SeveralDiscs = 1, DiscOpened = 2 };
 
 // Values measured early in a run that later tests correct for. The run's results record

@@ -45,6 +45,9 @@ class OutputFile {
 // Stands in for DeleteFileA: 0, or the system's error code.
 int DeleteNamedFile(const std::string& path);
 
+// What separates the parts of a path as the system writes it: '/' or '\\'.
+char NativePathSeparator();
+
 // The system's wording of one of its error codes.
 std::string SystemErrorText(int code);
 

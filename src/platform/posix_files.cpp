@@ -49,6 +49,8 @@ int OutputFile::Close() {
 
 int DeleteNamedFile(const std::string& path) { return ::unlink(path.c_str()) == 0 ? 0 : errno; }
 
+char NativePathSeparator() { return '/'; }
+
 std::string SystemErrorText(int code) { return std::strerror(code); }
 
 bool DirectoryEntryExists(const std::string& name) {

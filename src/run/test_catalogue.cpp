@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/engine.h"
 #include "engine/test_positions.h"
 #include "run/text_readers.h"
 #include "run/value_text.h"
@@ -131,6 +132,11 @@ const std::vector<ReportSection>& ReportSections() {
   return sections;
 }
 
+const TestChoice& FindChoice(std::string_view name) {
+  return *std::find_if(kTestChoices.begin(), kTestChoices.end(),
+                       [&](const TestChoice& choice) { return choice.name == name; });
+}
+
 const CatalogueTest* FindByValueLabel(std::string_view value_label) {
   if (value_label.empty()) return nullptr;
   const auto found =
@@ -171,6 +177,18 @@ std::string ValueText(const CatalogueTest& test, double value) {
 TestCall CallFor(const CatalogueTest& test, const std::string& userval) {
   if (!test.user_rate) return test.call;
   return {test.call.test, TextToInt(userval) / 2};
+}
+
+int64_t TestFileBytesRead(const TestSettings& settings) {
+  const TestFlags flags = FlagsFrom(settings);
+  int64_t last = kWarmUpLastSector;
+  for (const CatalogueTest& test : kTestCatalogue) {
+    const TestCall call = CallFor(test, settings.userval);
+    // A CPU test at a rate that cannot pace reads never runs.
+    if (!(flags.*test.flag) || (call.test == EngineTest::kCpuUsage && call.argument <= 0)) continue;
+    last = std::max(last, LastSectorRead(call));
+  }
+  return (last + 1) * SECTOR_SIZE;
 }
 
 TestFlags FlagsFrom(const TestSettings& settings) {

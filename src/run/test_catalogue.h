@@ -77,6 +77,9 @@ struct ReportSection {
 };
 const std::vector<ReportSection>& ReportSections();
 
+// The dialog's choice named `name` ("read16"); every check box has one.
+const TestChoice& FindChoice(std::string_view name);
+
 // The entry whose value the results window shows in `value_label`; nullptr for none.
 const CatalogueTest* FindByValueLabel(std::string_view value_label);
 // The entry of the results field `field`; every field has one.
@@ -92,6 +95,10 @@ std::string ValueText(const CatalogueTest& test, double value);
 // The engine call, with the user's rate filled in: the rate typed in KB/s, halved with the
 // quotient truncated toward zero.
 TestCall CallFor(const CatalogueTest& test, const std::string& userval);
+
+// How many bytes a test file must hold for a run of these settings to read no sector beyond
+// its end.
+int64_t TestFileBytesRead(const TestSettings& settings);
 
 // The flags a run starts with, from the dialog's settings: every CPU test paces its reads
 // against the 16k read rate, so none runs without it.

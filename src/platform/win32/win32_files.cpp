@@ -61,6 +61,8 @@ int DeleteNamedFile(const std::string& path) {
   return DeleteFileA(path.c_str()) ? 0 : static_cast<int>(GetLastError());
 }
 
+char NativePathSeparator() { return '\\'; }
+
 std::string SystemErrorText(int code) { return Win32ErrorText(static_cast<uint32_t>(code)); }
 
 bool DirectoryEntryExists(const std::string& name) {
