@@ -3,15 +3,20 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <vector>
 
 #include "disc_file_contract.h"
+#include "engine/engine.h"
 #include "fake_machine.h"
+#include "fakes.h"
 #include "platform/disc_file_opener.h"
+#include "platform/linux_clock.h"
 #include "platform/linux_drives.h"
 #include "ramfs_mount.h"
 #include "temp_dir.h"
@@ -142,6 +147,32 @@ TEST(DiscFile, FallsBackToUncachedWhenDirectIsRefused) {
   EXPECT_NE(drives.LastOpenNote().find("uncached"), std::string::npos) << drives.LastOpenNote();
   EXPECT_NE(drives.LastOpenNote().find("refuses direct reads"), std::string::npos);
   ExpectFileReadsLikeTheFile(*file, content);
+}
+
+// A test file that shrinks under the run (rewritten, or a disc pulled out of a network share)
+// cuts a read short without an error from the system: the run's message must say what
+// happened, not whatever error number an earlier call left behind.
+TEST(DiscFile, AReadCutShortByAShrinkingFileIsNamedAsSuch) {
+  TempDir dir;
+  const std::string path = dir / "disc/DATA/VANTRIC.DAT";
+  WriteFile(path, PatternBytes(64 * kSector));
+  FakeMachine machine(dir / "machine");
+  LinuxDrives drives({dir / "disc"}, machine.paths());
+  LinuxClock clock;
+  testing::FakeRegistry registry;
+  testing::FakeSystem system;
+  testing::ScriptedPump pump;
+  Engine engine(Platform{clock, drives, registry, system, pump});
+  engine.ScanDrives();
+  ASSERT_EQ(engine.FindTestDisc(), DiscOpened);
+  std::filesystem::resize_file(path, 40 * kSector);
+
+  ASSERT_TRUE(engine.ReadSectorAt(36));
+  errno = EIO;
+  EXPECT_FALSE(engine.ReadSequential(8)) << "sectors 37 to 44 cross the file's new end";
+  EXPECT_EQ(engine.ReadFailureMessage(),
+            "Error reading the test disc at sector 37: the read returned fewer bytes than asked "
+            "for.");
 }
 
 }  // namespace
