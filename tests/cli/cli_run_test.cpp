@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
+#include "cli/interrupt.h"
 #include "cli/run_notes.h"
 #include "engine/test_positions.h"
 #include "json_reader.h"
@@ -174,6 +175,31 @@ TEST(CliRunTest, TheDriveThatWasMeasuredIsNamed) {
                 .find("\n  D: /dev/sr0, ACME CD-52 1.0 (CD-ROM drive)\n"
                       "    cannot open /dev/sr0 (Permission denied).\n"),
             std::string::npos);
+}
+
+// Ctrl-C pressed while the terminal shows a test at work: the run ends there, and the value
+// that test was measuring is never printed.
+TEST(CliRunTest, CtrlCDuringATestPrintsNoValueForIt) {
+  // Presses Ctrl-C when the progress line first shows the test half done.
+  class PressingCtrlC : public std::stringbuf {
+    int sync() override {
+      if (str().find("Read 2k center 50%") != std::string::npos) SetInterruptRequested(true);
+      return 0;
+    }
+  } pressing;
+  std::ostream err(&pressing);
+  CliOptions options;
+  ASSERT_EQ(ParseCliOptions({"--simulate", "8x-clv"}, &options), std::nullopt);
+  SimulatedMachine machine(MakeSimulation("8x-clv", nullptr), "8x-clv");
+  std::ostringstream out;
+  const int code = RunCliOn(options, machine, out, err, true);
+  SetInterruptRequested(false);
+  const std::string printed = pressing.str();
+  EXPECT_EQ(code, kExitCancelled) << printed;
+  EXPECT_EQ(out.str(), "");
+  EXPECT_NE(printed.find("\x1b[K16k center: "), std::string::npos) << "the test before it";
+  EXPECT_EQ(printed.find("\x1b[K2k center: "), std::string::npos) << printed;
+  EXPECT_NE(printed.find("Test aborted by user.\n"), std::string::npos);
 }
 
 // The warning is for a run that will fail: tests that stay within a short file run to the end.
