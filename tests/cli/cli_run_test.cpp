@@ -132,14 +132,11 @@ class NamedDrives : public Drives {
   Drives& drives_;
 };
 
-class NamedDriveMachine : public CliMachine {
- public:
-  Clock& clock() override { return simulation_->clock(); }
-  Drives& drives() override { return drives_; }
-
- private:
-  std::unique_ptr<Simulation> simulation_ = MakeSimulation("8x-clv", nullptr);
-  NamedDrives drives_{simulation_->drives()};
+// A simulated drive that names itself.
+struct NamedDriveMachine {
+  std::unique_ptr<Simulation> simulation = MakeSimulation("8x-clv", nullptr);
+  NamedDrives drives{simulation->drives()};
+  Machine machine{simulation->clock(), drives};
 };
 
 TEST(CliRunTest, TheDriveThatWasMeasuredIsNamed) {
@@ -147,9 +144,9 @@ TEST(CliRunTest, TheDriveThatWasMeasuredIsNamed) {
   ASSERT_EQ(
       ParseCliOptions({"--tests", "burst2k", "--drive-info", "auto", "--json", "-"}, &options),
       std::nullopt);
-  NamedDriveMachine machine;
+  NamedDriveMachine acme;
   std::ostringstream out, err;
-  ASSERT_EQ(RunCliOn(options, machine, out, err, false), 0) << err.str();
+  ASSERT_EQ(RunCliOn(options, acme.machine, out, err, false), 0) << err.str();
   EXPECT_EQ(
       err.str().rfind(
           "Test file: D:\\DATA\\VANTRIC.DAT (simulated reads) on /dev/sr0, ACME CD-52 1.0\n", 0),
@@ -169,7 +166,7 @@ TEST(CliRunTest, TheDriveThatWasMeasuredIsNamed) {
   EXPECT_NE(unnamed.err.find("--drive-info auto leaves the drive text empty"), std::string::npos);
 
   // After a fruitless search the help names each drive and what kept it from being searched.
-  EXPECT_NE(NoDiscHelp(machine.drives(), {"D:"}, {})
+  EXPECT_NE(NoDiscHelp(acme.drives, {"D:"}, {})
                 .find("\n  D: /dev/sr0, ACME CD-52 1.0 (CD-ROM drive)\n"
                       "    cannot open /dev/sr0 (Permission denied).\n"),
             std::string::npos);

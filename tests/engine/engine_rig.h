@@ -26,8 +26,7 @@ struct EngineRig {
     });
     engine.ScanDrives();
     engine.FindTestDisc();
-    engine.CounterFrequency = clock.Frequency();
-    engine.CounterTicksPerMs = static_cast<double>(clock.Frequency()) * 0.001;
+    engine.StartCounter();
     engine.OnTestCaption = [this](const std::string& text) { captions.push_back(text); };
     engine.OnTestProgress = [this](int percent) { progress.push_back(percent); };
   }

@@ -1,9 +1,9 @@
-#include "platform/linux_system.h"
+#include "platform/linux/linux_system.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/linux_clock.h"
-#include "platform/linux_registry.h"
+#include "platform/linux/linux_clock.h"
+#include "platform/linux/linux_registry.h"
 
 namespace vantric {
 namespace {

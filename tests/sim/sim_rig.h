@@ -13,8 +13,7 @@ namespace vantric::testing {
 // An engine on a simulated drive, set up as a front end does for --simulate PROFILE.
 struct SimRig {
   explicit SimRig(std::string_view profile_name) : simulation(Make(profile_name)) {
-    engine.CounterFrequency = simulation->clock().Frequency();
-    engine.CounterTicksPerMs = static_cast<double>(engine.CounterFrequency) * 0.001;
+    engine.StartCounter();
     engine.ScanDrives();
     opened = engine.FindTestDisc();
     engine.UseBaselines(baselines);

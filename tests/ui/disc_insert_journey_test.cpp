@@ -6,7 +6,7 @@
 #include "../platform/fake_machine.h"
 #include "../platform/temp_dir.h"
 #include "desktop_rig.h"
-#include "platform/linux_drives.h"
+#include "platform/native.h"
 #include "sim/virtual_clock.h"
 
 namespace vantric::testing {
@@ -21,7 +21,7 @@ TEST(DiscInsertJourney, ADiscInsertedAfterStartIsFoundUnmountedAtTheNextRunTest)
   FakeMachine machine(dir / "machine");
   machine.AddDrive("sr0");
   VirtualClock clock;  // the run's pauses take no real time; the rates do not matter here
-  LinuxDrives drives({}, machine.paths());
+  NativeDrives drives({}, machine.paths());
   FakeRegistry registry;
   FakeSystem system;
   EventPump pump;
