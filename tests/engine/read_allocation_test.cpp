@@ -2,25 +2,10 @@
 // timed stretches would measure the allocator too.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
+#include "counting_new.h"
 #include "engine/engine.h"
 #include "fakes.h"
 #include "sim/simulation.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
-  throw std::bad_alloc();
-}
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 
 namespace vantric::testing {
 namespace {
@@ -36,7 +21,7 @@ TEST(ReadAllocationTest, EngineReadsAllocateNothing) {
   engine.ScanDrives();
   ASSERT_EQ(engine.FindTestDisc(), DiscOpened);
 
-  const long before = allocations;
+  const long before = AllocationCount();
   for (int32_t sector : {0, 150'000, 299'556, 299'557, -1}) {
     engine.ReadSectorAt(sector);
     engine.ReadSequential(8);
@@ -44,7 +29,7 @@ TEST(ReadAllocationTest, EngineReadsAllocateNothing) {
     engine.ReadOrSkip(16);
   }
   engine.SeekToStart();
-  EXPECT_EQ(allocations - before, 0);
+  EXPECT_EQ(AllocationCount() - before, 0);
 }
 
 }  // namespace

@@ -3,11 +3,11 @@
 // short, so the run then meets a failed read and ends with it.
 #include <gtest/gtest.h>
 
-#include "../platform/fake_machine.h"
-#include "../platform/temp_dir.h"
 #include "desktop_rig.h"
+#include "fake_machine.h"
 #include "platform/native.h"
 #include "sim/virtual_clock.h"
+#include "temp_dir.h"
 
 namespace vantric::testing {
 namespace {
