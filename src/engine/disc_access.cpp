@@ -2,6 +2,7 @@
 #include <limits>
 
 #include "engine/engine.h"
+#include "engine/test_positions.h"
 
 namespace vantric {
 namespace {
@@ -108,6 +109,11 @@ std::string Engine::ReadFailureMessage() const {
 bool Engine::ReadOrSkip(int32_t count) { return count == 0 || ReadSequential(count); }
 
 void Engine::SeekToStart() { ReadSectorAt(0); }
+
+void Engine::WarmUpStep(int step) {
+  ReadSectorAt(WarmUpSector(step));
+  for (int32_t read = 0; read < kWarmUpReads; ++read) ReadSequential(kWarmUpSectorsPerRead);
+}
 
 bool Engine::IsWindowsNT() { return (platform_.system.GetVersion() & kWindows95Bit) == 0; }
 
