@@ -134,14 +134,11 @@ class NamedDrives : public Drives {
   Drives& drives_;
 };
 
-class NamedDriveMachine : public CliMachine {
- public:
-  Clock& clock() override { return simulation_->clock(); }
-  Drives& drives() override { return drives_; }
-
- private:
-  std::unique_ptr<Simulation> simulation_ = MakeSimulation("8x-clv", nullptr);
-  NamedDrives drives_{simulation_->drives()};
+// A simulated drive that names itself.
+struct NamedDriveMachine {
+  std::unique_ptr<Simulation> simulation = MakeSimulation("8x-clv", nullptr);
+  NamedDrives drives{simulation->drives()};
+  Machine machine{simulation->clock(), drives};
 };
 
 TEST(CliRunTest, TheDriveThatWasMeasuredIsNamed) {
@@ -149,9 +146,9 @@ TEST(CliRunTest, TheDriveThatWasMeasuredIsNamed) {
   ASSERT_EQ(
       ParseCliOptions({"--tests", "burst2k", "--drive-info", "auto", "--json", "-"}, &options),
       std::nullopt);
-  NamedDriveMachine machine;
+  NamedDriveMachine acme;
   std::ostringstream out, err;
-  ASSERT_EQ(RunCliOn(options, machine, out, err, false), 0) << err.str();
+  ASSERT_EQ(RunCliOn(options, acme.machine, out, err, false), 0) << err.str();
   EXPECT_EQ(
       err.str().rfind(
           "Test file: D:\\DATA\\VANTRIC.DAT (simulated reads) on /dev/sr0, ACME CD-52 1.0\n", 0),
@@ -171,7 +168,7 @@ TEST(CliRunTest, TheDriveThatWasMeasuredIsNamed) {
   EXPECT_NE(unnamed.err.find("--drive-info auto leaves the drive text empty"), std::string::npos);
 
   // After a fruitless search the help names each drive and what kept it from being searched.
-  EXPECT_NE(NoDiscHelp(machine.drives(), {"D:"}, {})
+  EXPECT_NE(NoDiscHelp(acme.drives, {"D:"}, {})
                 .find("\n  D: /dev/sr0, ACME CD-52 1.0 (CD-ROM drive)\n"
                       "    cannot open /dev/sr0 (Permission denied).\n"),
             std::string::npos);
@@ -190,7 +187,7 @@ TEST(CliRunTest, CtrlCDuringATestPrintsNoValueForIt) {
   std::ostream err(&pressing);
   CliOptions options;
   ASSERT_EQ(ParseCliOptions({"--simulate", "8x-clv"}, &options), std::nullopt);
-  SimulatedMachine machine(MakeSimulation("8x-clv", nullptr), "8x-clv");
+  Machine machine(MakeSimulation("8x-clv", nullptr));
   std::ostringstream out;
   const int code = RunCliOn(options, machine, out, err, true);
   SetInterruptRequested(false);
@@ -213,7 +210,7 @@ TEST(CliRunTest, AShortTestFileIsWarnedOfOnlyWhenTheSelectedTestsReadBeyondIt) {
   for (const auto& c : cases) {
     CliOptions options;
     ASSERT_EQ(ParseCliOptions({"--tests", c.tests}, &options), std::nullopt);
-    SimulatedMachine machine(MakeSimulation("8x-clv", nullptr, bytes), "8x-clv");
+    Machine machine(MakeSimulation("8x-clv", nullptr, bytes));
     std::ostringstream out, err;
     EXPECT_EQ(RunCliOn(options, machine, out, err, false), c.code) << c.tests << "\n" << err.str();
     EXPECT_EQ(err.str().find("Warning: the test file holds " + std::to_string(bytes) + " bytes") !=
