@@ -10,6 +10,7 @@
 #include "cli/json_report.h"
 #include "cli/run_notes.h"
 #include "cli/terminal_view.h"
+#include "cli/whole_disc_command.h"
 #include "engine/engine.h"
 #include "engine/test_positions.h"
 #include "platform/native.h"
@@ -33,7 +34,8 @@ void DescribeTestFile(Engine& engine, Drives& drives, const CliOptions& options,
   err << TestFileLine(drives.LocalPath(engine.TestFilePath()), file.Mode(), drive,
                       InDriveFolder(drives, engine.TestFilePath(), options.drive_directories))
       << "\n";
-  if (const std::string note = drives.LastOpenNote(); !note.empty()) err << "Note: " << note << "\n";
+  if (const std::string note = drives.LastOpenNote(); !note.empty())
+    err << "Note: " << note << "\n";
   // A curve reads only what the file holds, so a short file ends no curve early; nor does it
   // end a run whose tests stay within it.
   const int64_t needed = TestFileBytesRead(options.settings);
@@ -142,6 +144,10 @@ int RunCliOn(const CliOptions& options, Machine& machine, std::ostream& out, std
   Engine engine(Platform{machine.clock(), drives, registry, system, pump});
   pump.Attach(&engine);
 
+  if (options.whole_disc) {
+    return RunWholeDiscCommand(options, machine, engine, system.GetLocalTime(), out, err,
+                               show_progress);
+  }
   engine.ScanDrives();
   switch (engine.FindTestDisc()) {
     case NoDisc:
@@ -165,7 +171,8 @@ int RunCliOn(const CliOptions& options, Machine& machine, std::ostream& out, std
                              std::string(ReadModeName(engine.TestFile()->Mode())),
                              drive,
                              machine.SimulatedProfile(),
-                             system.GetLocalTime()};
+                             system.GetLocalTime(),
+                             std::nullopt};
     return RunCurveCommand(options, engine, source, out, err, show_progress);
   }
   if (auto note = CpuTestsWithoutRead16(options.settings)) err << *note << "\n";

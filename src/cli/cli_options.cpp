@@ -71,6 +71,11 @@ std::string CliUsage() {
          "  --curve FILE         measure the transfer-rate curve instead of the benchmark and\n"
          "                       write it to FILE: .csv, .json or .svg (a chart)\n"
          "  --curve-mode MODE    quick (default): 1 MB of every 1% of the disc; full: all of it\n"
+         "  --whole-disc         with --curve: any disc in the drive instead of the test file,\n"
+         "                       from its first sector to its last, in its medium's X, with\n"
+         "                       the ranges that cannot be read mapped\n"
+         "  --device DEV         the drive for --whole-disc (/dev/sr1, or E: on Windows);\n"
+         "                       default: the one optical drive that holds a disc\n"
          "  --quiet              no progress display\n"
          "  -h, --help           show this text\n"
          "  --version            show the version\n"
@@ -85,7 +90,8 @@ std::string CliUsage() {
          "       curve file could not be written\n"
          "  2    invalid options\n"
          "  3    a read of the test disc failed: the run stopped, with no report, no log,\n"
-         "       no JSON and no curve\n"
+         "       no JSON and no curve; or a whole-disc curve found sectors it could not\n"
+         "       read, which its report and file list\n"
          "  130  cancelled\n";
 }
 
@@ -111,19 +117,23 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
       options->quiet = true;
       continue;
     }
+    if (argument == "--whole-disc") {
+      options->whole_disc = true;
+      continue;
+    }
     if (argument == "NET") return std::string("NET must be the first argument");
     // "--name=value" as well as "--name value".
     const size_t equals = argument.rfind("--", 0) == 0 ? argument.find('=') : std::string::npos;
     const std::string name = argument.substr(0, equals);
-    static const char* const kWithValue[] = {"--drive",      "--simulate",        "--tests",
-                                             "--user-rate",  "--passes",          "--log",
-                                             "--drive-info", "--controller-info", "--computer-info",
-                                             "--json",       "--curve",           "--curve-mode"};
+    static const char* const kWithValue[] = {
+        "--drive", "--simulate",   "--tests",           "--user-rate",     "--passes",
+        "--log",   "--drive-info", "--controller-info", "--computer-info", "--json",
+        "--curve", "--curve-mode", "--device"};
     bool takes_value = false;
     for (const char* known : kWithValue) takes_value = takes_value || name == known;
     if (!takes_value) {
-      if (equals != std::string::npos &&
-          (name == "--help" || name == "--version" || name == "--quiet")) {
+      if (equals != std::string::npos && (name == "--help" || name == "--version" ||
+                                          name == "--quiet" || name == "--whole-disc")) {
         return name + " takes no value";
       }
       return "unknown argument: " + argument;
@@ -137,8 +147,8 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
       value = arguments[++i];
     }
     TestSettings& s = options->settings;
-    const bool benchmark_only =
-        name != "--drive" && name != "--simulate" && name != "--curve" && name != "--curve-mode";
+    const bool benchmark_only = name != "--drive" && name != "--simulate" && name != "--curve" &&
+                                name != "--curve-mode" && name != "--device";
     if (benchmark_only && options->benchmark_option.empty()) options->benchmark_option = name;
     if (name == "--drive") {
       options->drive_directories.push_back(value);
@@ -159,6 +169,8 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
       options->controller_info = value;
     } else if (name == "--computer-info") {
       options->computer_info = value;
+    } else if (name == "--device") {
+      options->device = value;
     } else if (name == "--curve") {
       options->curve_path = value;
     } else if (name == "--curve-mode") {
@@ -176,6 +188,16 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
   if (!options->curve_path.empty() && !options->benchmark_option.empty()) {
     return "--curve measures the transfer-rate curve instead of the benchmark; " +
            options->benchmark_option + " belongs to the benchmark";
+  }
+  if (options->whole_disc && options->curve_path.empty()) {
+    return std::string("--whole-disc goes with --curve FILE");
+  }
+  if (!options->device.empty() && !options->whole_disc) {
+    return std::string("--device goes with --whole-disc");
+  }
+  if (options->whole_disc && (options->net || !options->drive_directories.empty())) {
+    return std::string(
+        "--whole-disc reads the disc in a drive; NET and --drive look for the test file");
   }
   return std::nullopt;
 }

@@ -19,6 +19,8 @@ struct CliOptions {
   std::string json_path;   // empty: no JSON; "-": stdout
   std::string curve_path;  // empty: the benchmark; otherwise the transfer-rate curve's file
   CurveMode curve_mode = CurveMode::kQuick;
+  bool whole_disc = false;  // --whole-disc: the curve of the disc in the drive, not the test file
+  std::string device;       // --device: the drive for --whole-disc; empty: the one holding a disc
   // The first option given that belongs to the benchmark only, for refusing it with --curve.
   std::string benchmark_option;
   bool quiet = false;

@@ -30,18 +30,29 @@ class CurveProgressLine {
   bool open_ = false;
 };
 
+// "Error reading the disc in /dev/sr0 at sector 3336: No medium found."
+std::string DiscReadFailureMessage(const Engine& engine, const std::string& device,
+                                   const ReadFailure& failure) {
+  return "Error reading the disc in " + device + " at sector " + std::to_string(failure.sector) +
+         ": " + engine.TestFile()->ErrorText(failure.error) + ".";
+}
+
 }  // namespace
 
 int RunCurveCommand(const CliOptions& options, Engine& engine, const CurveSource& source,
                     std::ostream& out, std::ostream& err, bool show_progress) {
   std::vector<CurvePoint> points;
+  ReadScan scan;
   CurveOutcome outcome;
   {
     CurveProgressLine line(err, show_progress);
-    outcome = MeasureTransferCurve(
-        engine, options.curve_mode, [&line](int percent, double x) { line.Show(percent, x); },
-        &points);
+    const CurveProgress progress = [&line](int percent, double x) { line.Show(percent, x); };
+    outcome = source.disc
+                  ? ScanWholeDisc(engine, options.curve_mode, OneXKbps(source.disc->medium.medium),
+                                  progress, &points, &scan)
+                  : MeasureTransferCurve(engine, options.curve_mode, progress, &points);
   }
+  const char* const read = source.disc ? "The disc" : "The test file";
   switch (outcome) {
     case CurveOutcome::kNoCounter:
       err << "Error intializing performance counter.\n";
@@ -50,26 +61,30 @@ int RunCurveCommand(const CliOptions& options, Engine& engine, const CurveSource
       err << "Curve aborted by user.\n";
       return kExitCancelled;
     case CurveOutcome::kReadFailed:
-      err << engine.ReadFailureMessage() << "\n";
+      err << (source.disc ? DiscReadFailureMessage(engine, source.test_file, scan.failure)
+                          : engine.ReadFailureMessage())
+          << "\n";
       return kExitReadFailed;
     case CurveOutcome::kTooShort:
-      err << "The test file holds " << engine.TestFile()->Size()
+      err << read << " holds " << engine.TestFile()->Size()
           << " bytes, too few for a transfer rate curve.\n";
       return kExitFailed;
     case CurveOutcome::kCompleted:
       break;
   }
+  CurveSource shown = source;
+  if (shown.disc) shown.disc->unreadable = scan.unreadable;
   // The report comes first, so that minutes of reading are not lost with a file that cannot be
   // written.
-  out << CurveReportText(points, source) << std::flush;
+  out << CurveReportText(points, shown) << std::flush;
   const double file_mb = static_cast<double>(engine.TestFile()->Size()) / kBytesPerMb;
   const std::string text =
-      CurveFileText(*CurveFileKindOf(options.curve_path), points, source, file_mb);
+      CurveFileText(*CurveFileKindOf(options.curve_path), points, shown, file_mb);
   if (!WriteTextFile(options.curve_path, text)) {
     err << "Error writing curve file " << options.curve_path << ".\n";
     return kExitFailed;
   }
-  return kExitCompleted;
+  return scan.unreadable.empty() ? kExitCompleted : kExitReadFailed;
 }
 
 }  // namespace vantric

@@ -8,9 +8,11 @@
 
 namespace vantric {
 
-// Measures the transfer-rate curve of the open test file instead of running the benchmark,
-// writes the --curve file and the text report, and gives the exit code: as for a run, a failed
-// read and Ctrl-C write nothing.
+// Measures the transfer-rate curve of the open test file instead of running the benchmark, or
+// the read scan of the whole disc open in its place (source.disc), writes the --curve file and
+// the text report, and gives the exit code: as for a run, a failed read and Ctrl-C write
+// nothing. A read scan writes both with the ranges it could not read, and gives exit code 3
+// when there are any.
 int RunCurveCommand(const CliOptions& options, Engine& engine, const CurveSource& source,
                     std::ostream& out, std::ostream& err, bool show_progress);
 

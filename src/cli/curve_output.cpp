@@ -31,6 +31,31 @@ std::string DriveTitle(const CurveSource& source) {
   return source.test_file;
 }
 
+// {"Device", "Medium", "MediumFrom", "OneXBytesPerSecond", "Bytes", "Sectors",
+// "UnreadableSectors", "Unreadable": [{"FirstSector", "LastSector", "StartMB", "MB", "Percent"}]}
+std::string WholeDiscJson(const WholeDisc& disc) {
+  const DiscMedium medium = disc.medium.medium;
+  std::string out = "{\"Device\": " + JsonString(disc.device) +
+                    ", \"Medium\": " + JsonString(std::string(MediumName(medium))) +
+                    ", \"MediumFrom\": " + JsonString(disc.medium.from_drive ? "drive" : "size") +
+                    ", \"OneXBytesPerSecond\": " + std::to_string(OneXBytesPerSecond(medium)) +
+                    ", \"Bytes\": " + std::to_string(disc.bytes) +
+                    ", \"Sectors\": " + std::to_string(disc.Sectors()) +
+                    ", \"UnreadableSectors\": " + std::to_string(disc.UnreadableSectors()) +
+                    ", \"Unreadable\": [";
+  for (size_t i = 0; i < disc.unreadable.size(); ++i) {
+    const UnreadableRange& range = disc.unreadable[i];
+    const int64_t sectors = range.end_sector - range.first_sector;
+    out += (i == 0 ? "\n    " : ",\n    ") + std::string("{\"FirstSector\": ") +
+           std::to_string(range.first_sector) +
+           ", \"LastSector\": " + std::to_string(range.end_sector - 1) +
+           ", \"StartMB\": " + JsonNumber(SectorMb(range.first_sector)) +
+           ", \"MB\": " + JsonNumber(SectorMb(sectors)) +
+           ", \"Percent\": " + JsonNumber(disc.Percent(sectors)) + "}";
+  }
+  return out + (disc.unreadable.empty() ? "]}" : "\n  ]}");
+}
+
 std::string CurveJson(const std::vector<CurvePoint>& points, const CurveSource& source) {
   const CurveSummary s = SummarizeCurve(points);
   std::string out = "{\n";
@@ -39,7 +64,8 @@ std::string CurveJson(const std::vector<CurvePoint>& points, const CurveSource& 
   };
   member("Mode", JsonString(CurveModeName(source.mode)));
   member("MeasuredAt", JsonString(JsonLocalTime(source.measured_at)));
-  member("TestFile", JsonString(source.test_file));
+  member("TestFile", source.disc ? "null" : JsonString(source.test_file));
+  if (source.disc) member("WholeDisc", WholeDiscJson(*source.disc));
   member("ReadMode", JsonString(source.read_mode));
   member("Drive", JsonDriveObject(source.drive));
   member("SimulatedProfile",
@@ -64,6 +90,31 @@ std::string CurveJson(const std::vector<CurvePoint>& points, const CurveSource& 
   return out + "\n  ]\n}\n";
 }
 
+// "Whole disc: DVD (as the drive reports it), 1100.0 MB; DVD 1X = 1,385,000 B/s"
+std::string WholeDiscLine(const WholeDisc& disc) {
+  return "Whole disc: " + std::string(MediumName(disc.medium.medium)) +
+         (disc.medium.from_drive ? " (as the drive reports it), " : " (from its size), ") +
+         FixedText(SectorMb(disc.Sectors()), 1) + " MB; " + OneXText(disc.medium.medium) + "\n";
+}
+
+// Each range with its first and last sector, its size and its share of the disc.
+std::string UnreadableLines(const WholeDisc& disc) {
+  if (disc.unreadable.empty()) return "Unreadable: none\n";
+  const int64_t all = disc.UnreadableSectors();
+  const size_t count = disc.unreadable.size();
+  std::string text = "Unreadable: " + std::to_string(count) +
+                     (count == 1 ? " range, " : " ranges, ") + FixedText(SectorMb(all), 2) +
+                     " MB (" + FixedText(disc.Percent(all), 2) + "% of the disc)\n";
+  for (const UnreadableRange& range : disc.unreadable) {
+    const int64_t sectors = range.end_sector - range.first_sector;
+    text += "  sectors " + std::to_string(range.first_sector) + " to " +
+            std::to_string(range.end_sector - 1) + ", at " +
+            FixedText(SectorMb(range.first_sector), 1) + " MB: " + FixedText(SectorMb(sectors), 2) +
+            " MB, " + FixedText(disc.Percent(sectors), 2) + "% of the disc\n";
+  }
+  return text;
+}
+
 }  // namespace
 
 std::optional<CurveFileKind> CurveFileKindOf(const std::string& path) {
@@ -84,28 +135,32 @@ std::string CurveFileText(CurveFileKind kind, const std::vector<CurvePoint>& poi
                           const CurveSource& source, double file_mb) {
   switch (kind) {
     case CurveFileKind::kCsv:
-      return CurveCsv(points);
+      return CurveCsv(points, source.disc ? &*source.disc : nullptr);
     case CurveFileKind::kJson:
       return CurveJson(points, source);
     case CurveFileKind::kSvg:
       return CurveSvg(points, SummarizeCurve(points), file_mb,
-                      {DriveTitle(source), DateText(source.measured_at)});
+                      {DriveTitle(source), DateText(source.measured_at)},
+                      source.disc ? &*source.disc : nullptr);
   }
   return "";
 }
 
 std::string CurveReportText(const std::vector<CurvePoint>& points, const CurveSource& source) {
   const CurveSummary s = SummarizeCurve(points);
-  const auto rate = [](double x) {
-    return FixedText(x, 1) + "X (" + FixedText(x * 150, 0) + " kps)";
+  const double one_x_kbps = OneXKbps(source.disc ? source.disc->medium.medium : DiscMedium::kCd);
+  const auto rate = [one_x_kbps](double x) {
+    return FixedText(x, 1) + "X (" + FixedText(x * one_x_kbps, 0) + " kps)";
   };
   return "Transfer rate curve of " + DriveTitle(source) + ", " + DateText(source.measured_at) +
-         "\n" + CurveModeName(source.mode) + " curve, " + std::to_string(points.size()) +
-         " stretches\n" + "Start:   " + rate(s.start_x) + "\n" + "End:     " + rate(s.end_x) +
-         "\n" + "Average: " + rate(s.average_x) + "\n" + "Minimum: " + rate(s.minimum_x) + " at " +
+         "\n" + (source.disc ? WholeDiscLine(*source.disc) : "") + CurveModeName(source.mode) +
+         " curve, " + std::to_string(points.size()) + " stretches\n" +
+         "Start:   " + rate(s.start_x) + "\n" + "End:     " + rate(s.end_x) + "\n" +
+         "Average: " + rate(s.average_x) + "\n" + "Minimum: " + rate(s.minimum_x) + " at " +
          FixedText(s.minimum_at_mb, 0) + " MB (" + FixedText(s.minimum_at_percent, 1) + "%)\n" +
          "Maximum: " + rate(s.maximum_x) + "\n" +
-         "Shape:   " + std::string(CurveShapeName(s.shape)) + "\n";
+         "Shape:   " + std::string(CurveShapeName(s.shape)) + "\n" +
+         (source.disc ? UnreadableLines(*source.disc) : "");
 }
 
 }  // namespace vantric

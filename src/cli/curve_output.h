@@ -6,6 +6,7 @@
 
 #include "curve/curve_summary.h"
 #include "curve/transfer_curve.h"
+#include "curve/whole_disc.h"
 #include "platform/drives.h"
 #include "platform/system.h"
 
@@ -25,6 +26,8 @@ struct CurveSource {
   std::optional<DriveIdentity> drive;
   std::optional<std::string> simulated_profile;
   LocalTime measured_at;
+  // A whole disc read instead of the test file (test_file is then its device).
+  std::optional<WholeDisc> disc;
 };
 
 std::string CurveModeName(CurveMode mode);  // "quick" or "full"
@@ -33,7 +36,8 @@ std::string CurveModeName(CurveMode mode);  // "quick" or "full"
 std::string CurveFileText(CurveFileKind kind, const std::vector<CurvePoint>& points,
                           const CurveSource& source, double file_mb);
 
-// The text report on stdout: start, end, average, minimum with its place, maximum, shape.
+// The text report on stdout: start, end, average, minimum with its place, maximum, shape; for a
+// whole disc also its medium and size and the ranges it could not read.
 std::string CurveReportText(const std::vector<CurvePoint>& points, const CurveSource& source);
 
 }  // namespace vantric

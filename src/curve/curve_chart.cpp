@@ -95,10 +95,30 @@ void Grid(std::ostringstream& svg, const Chart& chart, double x_max, double y_ma
   svg << "</g>\n";
 }
 
+// The unreadable ranges as red bands on the position axis, each at least two pixels wide so
+// that a single sector shows.
+void UnreadableBands(std::ostringstream& svg, const Chart& chart, const WholeDisc& disc) {
+  if (disc.unreadable.empty()) return;
+  constexpr double kBand = 8;
+  constexpr double kNarrowest = 2;
+  svg << "<g fill=\"#d00000\">\n";
+  for (const UnreadableRange& range : disc.unreadable) {
+    const double left = chart.X(SectorMb(range.first_sector));
+    const double width = std::max(chart.X(SectorMb(range.end_sector)) - left, kNarrowest);
+    svg << "<rect class=\"unreadable\" x=\"" << FixedText(left, 1) << "\" y=\""
+        << kTop + kPlotHeight - kBand << "\" width=\"" << FixedText(width, 1) << "\" height=\""
+        << kBand << "\"/>\n";
+  }
+  svg << "</g>\n";
+  Text(svg, kLeft + kPlotWidth - 8, kTop + kPlotHeight - kBand - 6, "end",
+       "unreadable: " + FixedText(SectorMb(disc.UnreadableSectors()), 1) + " MB",
+       " font-size=\"12\" fill=\"#d00000\"");
+}
+
 }  // namespace
 
 std::string CurveSvg(const std::vector<CurvePoint>& points, const CurveSummary& summary,
-                     double file_mb, const CurveChartTitle& title) {
+                     double file_mb, const CurveChartTitle& title, const WholeDisc* disc) {
   double fastest = 0;
   for (const CurvePoint& point : points) fastest = std::max(fastest, point.X());
   const double x_max = file_mb > 0 ? file_mb : 1;
@@ -120,10 +140,12 @@ std::string CurveSvg(const std::vector<CurvePoint>& points, const CurveSummary& 
   svg << "<rect x=\"" << kLeft << "\" y=\"" << kTop << "\" width=\"" << kPlotWidth << "\" height=\""
       << kPlotHeight << "\" fill=\"none\" stroke=\"#000000\"/>\n";
   Text(svg, kLeft + kPlotWidth / 2, kHeight - 18, "middle", "Position (MB)", " font-size=\"13\"");
-  Text(svg, 18, kTop + kPlotHeight / 2, "middle", "Read speed (X = 150 KB/s)",
+  const std::string unit = disc ? OneXText(disc->medium.medium) : "X = 150 KB/s";
+  Text(svg, 18, kTop + kPlotHeight / 2, "middle", "Read speed (" + unit + ")",
        " font-size=\"13\" transform=\"rotate(-90 18 " + FixedText(kTop + kPlotHeight / 2, 1) +
            ")\"");
 
+  if (disc) UnreadableBands(svg, chart, *disc);
   svg << "<polyline fill=\"none\" stroke=\"#1f3f99\" stroke-width=\"2\" points=\"";
   for (const CurvePoint& point : points) {
     svg << FixedText(chart.X(point.position_mb), 1) << "," << FixedText(chart.Y(point.X()), 1)

@@ -4,10 +4,13 @@
 #include <vector>
 
 #include "curve/transfer_curve.h"
+#include "curve/whole_disc.h"
 
 namespace vantric {
 
-// The points as CSV: a header line, then one row per stretch.
-std::string CurveCsv(const std::vector<CurvePoint>& points);
+// The points as CSV: a header line, then one row per stretch. For a whole disc the rate column
+// is named for the medium's X ("dvd_x"), and the unreadable ranges, if any, follow after a blank
+// line as a table of their own.
+std::string CurveCsv(const std::vector<CurvePoint>& points, const WholeDisc* disc = nullptr);
 
 }  // namespace vantric

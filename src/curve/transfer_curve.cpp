@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace vantric {
 namespace {
@@ -18,11 +19,13 @@ constexpr int kReadsBetweenYields = 32;  // 512 KB
 constexpr int64_t kShortestFileSectors = 2;
 
 // Reads `count` sectors onward from the current position in 16 KB reads; false on a failure or
-// a cancel.
-bool ReadOnward(Engine& engine, int64_t count) {
+// a cancel. With a clock, `done_at` gets its counter after every read that succeeds, so that
+// the time of a read that fails can be left out.
+bool ReadOnward(Engine& engine, int64_t count, Clock* clock, int64_t* done_at) {
   for (int reads = 1; count > 0; ++reads) {
     const auto sectors = static_cast<int32_t>(std::min<int64_t>(count, kSectorsPerRead));
     if (!engine.ReadSequential(sectors)) return false;
+    if (clock != nullptr) *done_at = clock->Counter();
     count -= sectors;
     if (reads % kReadsBetweenYields == 0) {
       engine.YieldToUI();
@@ -32,15 +35,35 @@ bool ReadOnward(Engine& engine, int64_t count) {
   return true;
 }
 
+// The sectors of a stretch that were timed, and the counts they took.
+struct Tally {
+  int64_t first = -1;
+  int64_t end = 0;
+  int64_t sectors = 0;
+  int64_t counts = 0;
+
+  void Add(int64_t from, int64_t to, int64_t took) {
+    if (to <= from) return;
+    if (first < 0) first = from;
+    end = to;
+    sectors += to - from;
+    counts += took;
+  }
+};
+
+enum class Probe { kReads, kFails, kStop };
+
 class CurveRun {
  public:
-  CurveRun(Engine& engine, CurveMode mode, const CurveProgress& progress,
-           std::vector<CurvePoint>* points)
+  CurveRun(Engine& engine, CurveMode mode, double one_x_kbps, const CurveProgress& progress,
+           std::vector<CurvePoint>* points, ReadScan* scan)
       : engine_(engine),
         clock_(engine.platform().clock),
         mode_(mode),
+        one_x_kbps_(one_x_kbps),
         progress_(progress),
         points_(points),
+        scan_(scan),
         layout_(CurveLayout::For(engine.TestFile() ? engine.TestFile()->Size() : 0)) {}
 
   CurveOutcome Execute() {
@@ -49,9 +72,8 @@ class CurveRun {
     engine_.CancelRequested = false;
     engine_.ClearReadFailure();
     points_->clear();
+    if (scan_ != nullptr) *scan_ = ReadScan{};
     if (layout_.file_sectors < kShortestFileSectors) return CurveOutcome::kTooShort;
-    // A full curve reads on from sector 0 without a break; its first read takes the seek.
-    if (mode_ == CurveMode::kFull) engine_.ReadSectorAt(0);
     for (int stretch = 0; stretch < layout_.stretches && !engine_.StopRequested(); ++stretch) {
       const size_t measured = points_->size();
       if (!MeasureStretch(stretch)) break;
@@ -60,42 +82,149 @@ class CurveRun {
         progress_(static_cast<int>((stretch + 1) * 100 / layout_.stretches), points_->back().X());
       engine_.YieldToUI();
     }
-    if (engine_.FirstReadFailure().failed) return CurveOutcome::kReadFailed;
+    if (disc_gone_ || engine_.FirstReadFailure().failed) return CurveOutcome::kReadFailed;
     if (engine_.CancelRequested) return CurveOutcome::kCancelled;
     return CurveOutcome::kCompleted;
   }
 
  private:
+  // Quick: an untimed read at the stretch's start positions the head, and the megabyte after it
+  // is timed. Full: every sector is timed, but for the very first and the first after an
+  // unreadable range, whose reads take the seek. False when the curve must end.
   bool MeasureStretch(int stretch) {
-    int64_t first = layout_.FirstSector(stretch);
-    int64_t count = layout_.SectorsIn(stretch);
-    if (mode_ == CurveMode::kFull) {
-      // Sector 0 was read before the first stretch.
-      if (stretch == 0) ++first, --count;
-    } else {
-      // The untimed read positions the head; the megabyte after it is timed.
-      if (!engine_.ReadSectorAt(static_cast<int32_t>(first))) return false;
-      ++first;
-      count = std::min(count - 1, kQuickTimedSectors);
+    const int64_t first = layout_.FirstSector(stretch);
+    const int64_t stretch_end = first + layout_.SectorsIn(stretch);
+    int64_t timed_end = stretch_end;
+    if (mode_ == CurveMode::kQuick) {
+      positioned_ = false;
+      timed_end = std::min(stretch_end, first + 1 + kQuickTimedSectors);
     }
-    if (count <= 0) return true;
-    const int64_t start = clock_.Counter();
-    if (!ReadOnward(engine_, count)) return false;
-    const double seconds = static_cast<double>(clock_.Counter() - start) / frequency_;
-    const double middle_bytes = (first + count / 2.0) * SECTOR_SIZE;
+    Tally tally;
+    for (int64_t at = first; at < timed_end;) {
+      int64_t failed_end = at + 1;
+      if (!positioned_) {
+        if (engine_.ReadSectorAt(static_cast<int32_t>(at))) {
+          last_readable_ = at++;
+          positioned_ = true;
+          continue;
+        }
+      } else {
+        const int64_t start = clock_.Counter();
+        int64_t done_at = start;
+        if (ReadOnward(engine_, timed_end - at, scan_ ? &clock_ : nullptr, &done_at)) {
+          tally.Add(at, timed_end, clock_.Counter() - start);
+          last_readable_ = timed_end - 1;
+          break;
+        }
+        if (!engine_.FirstReadFailure().failed) return false;  // cancelled
+        const int64_t failed_at = engine_.FirstReadFailure().sector;
+        tally.Add(at, failed_at, done_at - start);
+        if (failed_at > at) last_readable_ = failed_at - 1;
+        failed_end = std::min(failed_at + kSectorsPerRead, timed_end);
+      }
+      if (scan_ == nullptr) return false;
+      const std::optional<int64_t> after = MapUnreadable(failed_end, stretch_end);
+      if (!after) return false;
+      at = *after;
+      positioned_ = false;
+    }
+    AddPoint(tally);
+    return true;
+  }
+
+  void AddPoint(const Tally& tally) {
+    if (tally.sectors == 0) return;
+    const double seconds = static_cast<double>(tally.counts) / frequency_;
+    const double middle_bytes = (tally.first + tally.end) / 2.0 * SECTOR_SIZE;
     const double file_bytes = static_cast<double>(layout_.file_sectors) * SECTOR_SIZE;
     points_->push_back({middle_bytes / kBytesPerMb, middle_bytes / file_bytes * 100,
-                        seconds > 0 ? count * kKilobytesPerSector / seconds : 0});
-    return true;
+                        seconds > 0 ? tally.sectors * kKilobytesPerSector / seconds : 0,
+                        one_x_kbps_});
+  }
+
+  // Maps the unreadable range that the failed read, up to `failed_end`, ran into; gives the
+  // sector to go on from, or nothing when the scan must end (the disc gone, or a cancel).
+  std::optional<int64_t> MapUnreadable(int64_t failed_end, int64_t stretch_end) {
+    const ReadFailure failed = engine_.FirstReadFailure();
+    engine_.ClearReadFailure();
+    probes_left_ = kReadsPerRange;
+    deadline_ = clock_.Counter() + static_cast<int64_t>(kSecondsPerRange * frequency_);
+    // A disc that no longer reads what it read before is gone, not damaged.
+    if (last_readable_ >= 0 && ProbeSector(last_readable_) != Probe::kReads) {
+      if (!engine_.CancelRequested) {
+        scan_->failure = failed;
+        disc_gone_ = true;
+      }
+      return std::nullopt;
+    }
+    Probe probe = Probe::kFails;
+    int64_t bad = failed.sector;
+    for (; bad < failed_end; ++bad) {
+      probe = ProbeSector(bad);
+      if (probe != Probe::kReads) break;
+    }
+    if (engine_.CancelRequested) return std::nullopt;
+    // Each sector of the failed read read on its own: nothing to map.
+    if (bad == failed_end) return failed_end;
+
+    int64_t last_bad = bad;
+    int64_t readable = stretch_end;  // the first sector seen to read, or the stretch's end
+    for (int64_t step = 1; probe == Probe::kFails; step *= 2) {
+      const int64_t at = std::min(last_bad + step, stretch_end - 1);
+      if (at <= last_bad) break;
+      probe = ProbeSector(at);
+      if (probe == Probe::kReads) readable = at;
+      if (probe == Probe::kFails) last_bad = at;
+    }
+    while (probe != Probe::kStop && readable - last_bad > 1) {
+      const int64_t middle = last_bad + (readable - last_bad) / 2;
+      probe = ProbeSector(middle);
+      if (probe == Probe::kReads) readable = middle;
+      if (probe == Probe::kFails) last_bad = middle;
+    }
+    if (engine_.CancelRequested) return std::nullopt;
+    AddRange(bad, readable);
+    return readable;
+  }
+
+  // One sector on its own, within what the range may still spend.
+  Probe ProbeSector(int64_t sector) {
+    engine_.YieldToUI();
+    if (engine_.CancelRequested || probes_left_ <= 0 || clock_.Counter() >= deadline_) {
+      return Probe::kStop;
+    }
+    --probes_left_;
+    if (engine_.ReadSectorAt(static_cast<int32_t>(sector))) {
+      last_readable_ = sector;
+      return Probe::kReads;
+    }
+    engine_.ClearReadFailure();
+    return Probe::kFails;
+  }
+
+  void AddRange(int64_t first, int64_t end) {
+    std::vector<UnreadableRange>& ranges = scan_->unreadable;
+    if (!ranges.empty() && ranges.back().end_sector == first) {
+      ranges.back().end_sector = end;
+    } else {
+      ranges.push_back({first, end});
+    }
   }
 
   Engine& engine_;
   Clock& clock_;
   CurveMode mode_;
+  double one_x_kbps_;
   const CurveProgress& progress_;
   std::vector<CurvePoint>* points_;
+  ReadScan* scan_;  // nullptr: the test file's curve, which a failed read ends
   CurveLayout layout_;
   double frequency_ = 0;
+  bool positioned_ = false;  // the next read onward starts where the last one ended
+  int64_t last_readable_ = -1;
+  bool disc_gone_ = false;
+  int probes_left_ = 0;
+  int64_t deadline_ = 0;
 };
 
 }  // namespace
@@ -118,7 +247,13 @@ int64_t CurveLayout::SectorsIn(int stretch) const {
 
 CurveOutcome MeasureTransferCurve(Engine& engine, CurveMode mode, const CurveProgress& progress,
                                   std::vector<CurvePoint>* points) {
-  return CurveRun(engine, mode, progress, points).Execute();
+  return CurveRun(engine, mode, CurvePoint{}.one_x_kbps, progress, points, nullptr).Execute();
+}
+
+CurveOutcome ScanWholeDisc(Engine& engine, CurveMode mode, double one_x_kbps,
+                           const CurveProgress& progress, std::vector<CurvePoint>* points,
+                           ReadScan* scan) {
+  return CurveRun(engine, mode, one_x_kbps, progress, points, scan).Execute();
 }
 
 }  // namespace vantric

@@ -16,14 +16,35 @@ enum class CurveMode {
   kFull,   // every sector of the test file
 };
 
-// The read rate over one stretch of the test file.
+// The read rate over one stretch of the test file or the disc.
 struct CurvePoint {
   double position_mb = 0;       // middle of the timed sectors, in MB of 1,048,576 bytes
   double position_percent = 0;  // the same, in percent of the test file
   double kbps = 0;              // KB of 1024 bytes per second
+  // What 1X is in KB/s: a CD's 150 for the test disc, the medium's own for a whole disc.
+  double one_x_kbps = 150;
 
-  double X() const { return kbps / 150; }
+  double X() const { return kbps / one_x_kbps; }
 };
+
+// Sectors of a whole disc that could not be read: from `first_sector` up to, not including,
+// `end_sector`.
+struct UnreadableRange {
+  int64_t first_sector = 0;
+  int64_t end_sector = 0;
+};
+
+// What a read scan finds besides the rates.
+struct ReadScan {
+  std::vector<UnreadableRange> unreadable;  // in disc order, never two that touch
+  // With kReadFailed: the failed read after which the disc read nothing it had read before.
+  ReadFailure failure;
+};
+
+// How hard a read scan tries to find where an unreadable range ends: a drive may take seconds
+// over every read it cannot make.
+inline constexpr int kReadsPerRange = 64;
+inline constexpr double kSecondsPerRange = 60;
 
 enum class CurveOutcome {
   kCompleted,
@@ -52,5 +73,16 @@ struct CurveLayout {
 // completed curve is meant to be shown.
 CurveOutcome MeasureTransferCurve(Engine& engine, CurveMode mode, const CurveProgress& progress,
                                   std::vector<CurvePoint>* points);
+
+// The same curve over a whole disc, open in the engine in place of the test file, in X of
+// `one_x_kbps`; a read that fails ends it only when the disc no longer reads at all (pulled out).
+// Any other failure is a range to map: the first sector of the failed read that does not read,
+// then single sectors ever further on (1, 2, 4, ... sectors) until one reads, then halving back
+// to the first that does; all within the stretch, and within kReadsPerRange reads and
+// kSecondsPerRange seconds, after which the sectors not seen to read count as unreadable up to
+// the first that did or the end of the stretch. Reading goes on after the range.
+CurveOutcome ScanWholeDisc(Engine& engine, CurveMode mode, double one_x_kbps,
+                           const CurveProgress& progress, std::vector<CurvePoint>* points,
+                           ReadScan* scan);
 
 }  // namespace vantric

@@ -74,6 +74,13 @@ DiscSearchResult Engine::FindTestDisc() {
   return DiscOpened;
 }
 
+void Engine::UseDisc(std::unique_ptr<DiscFile> disc, const std::string& device) {
+  test_file_ = std::move(disc);
+  test_file_path_ = device;
+  next_sector_ = 0;
+  ClearReadFailure();
+}
+
 bool Engine::ReadSectorAt(int32_t sector) {
   if (!test_file_ || read_failure_.failed) return false;
   test_file_->Seek(static_cast<int64_t>(sector) * SECTOR_SIZE);

@@ -49,6 +49,9 @@ class Engine {
   // Disc discovery and sector access.
   void ScanDrives();
   DiscSearchResult FindTestDisc();
+  // A whole disc in place of the test file, for a read scan: read as the test file is, from the
+  // disc's sector 0; `device` stands for the test file's path.
+  void UseDisc(std::unique_ptr<DiscFile> disc, const std::string& device);
   bool ReadSectorAt(int32_t sector);
   bool ReadSequential(int32_t count);
   bool ReadOrSkip(int32_t count);

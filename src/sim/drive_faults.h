@@ -15,6 +15,8 @@ struct DriveFaults {
   // under a scratch.
   int64_t first_bad_sector = 0;
   int64_t end_bad_sector = 0;
+  // How long a read of them takes before it fails: a drive tries again and again.
+  double bad_read_seconds = 0;
   // From `first_slow_sector` up to `end_slow_sector` the media reads `slow_factor` times slower,
   // as where a drive slows down to get through a weak spot.
   int64_t first_slow_sector = 0;

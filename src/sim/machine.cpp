@@ -7,13 +7,22 @@ namespace vantric {
 Machine::Machine(std::vector<std::string> drive_directories)
     : own_clock_(std::make_unique<NativeClock>()),
       own_drives_(std::make_unique<NativeDrives>(std::move(drive_directories))),
+      own_disc_devices_(std::make_unique<NativeDiscDevices>()),
       clock_(*own_clock_),
-      drives_(*own_drives_) {}
+      drives_(*own_drives_),
+      disc_devices_(*own_disc_devices_) {}
 
 Machine::Machine(std::unique_ptr<Simulation> simulation)
     : simulation_(std::move(simulation)),
       clock_(simulation_->clock()),
-      drives_(simulation_->drives()) {}
+      drives_(simulation_->drives()),
+      disc_devices_(simulation_->disc_devices()) {}
+
+Machine::Machine(Clock& clock, Drives& drives, DiscDevices* disc_devices)
+    : own_disc_devices_(disc_devices ? nullptr : std::make_unique<TableDiscDevices>()),
+      clock_(clock),
+      drives_(drives),
+      disc_devices_(disc_devices ? *disc_devices : *own_disc_devices_) {}
 
 std::optional<std::string> Machine::SimulatedProfile() const {
   if (!simulation_) return std::nullopt;

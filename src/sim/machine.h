@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/disc_devices.h"
 #include "platform/drives.h"
 #include "sim/simulation.h"
 
@@ -19,13 +20,15 @@ class Machine {
   explicit Machine(std::vector<std::string> drive_directories);
   // The simulation's drive on its virtual clock.
   explicit Machine(std::unique_ptr<Simulation> simulation);
-  // A clock and drives that live elsewhere, for drives that tests make themselves.
-  Machine(Clock& clock, Drives& drives) : clock_(clock), drives_(drives) {}
+  // A clock and drives that live elsewhere, for drives that tests make themselves; without
+  // `disc_devices`, a machine without optical drives.
+  Machine(Clock& clock, Drives& drives, DiscDevices* disc_devices = nullptr);
   Machine(const Machine&) = delete;
   Machine& operator=(const Machine&) = delete;
 
   Clock& clock() { return clock_; }
   Drives& drives() { return drives_; }
+  DiscDevices& disc_devices() { return disc_devices_; }
   // The profile name of a simulated drive; nothing for the machine's own drives.
   std::optional<std::string> SimulatedProfile() const;
   // The simulation behind a simulated drive; nullptr for the machine's own drives.
@@ -35,8 +38,10 @@ class Machine {
   std::unique_ptr<Simulation> simulation_;
   std::unique_ptr<Clock> own_clock_;
   std::unique_ptr<Drives> own_drives_;
+  std::unique_ptr<DiscDevices> own_disc_devices_;
   Clock& clock_;
   Drives& drives_;
+  DiscDevices& disc_devices_;
 };
 
 // A simulated drive of the profile `simulate_profile` names or, when it is empty, the machine's

@@ -32,7 +32,13 @@ bool SimulatedDiscFile::Fail(int error) {
 }
 
 bool SimulatedDiscFile::Read(void* buffer, uint32_t byte_count) {
-  if (const int error = Refusal(buffer, byte_count); error != 0) return Fail(error);
+  if (const int error = Refusal(buffer, byte_count); error != 0) {
+    if (error == EIO &&
+        faults_.TouchesBadSector(position_ / kSectorBytes, byte_count / kSectorBytes)) {
+      clock_.AdvanceSeconds(faults_.bad_read_seconds);
+    }
+    return Fail(error);
+  }
   if (byte_count == 0) {
     clock_.AdvanceSeconds(drive_.OverheadSeconds());
     return true;

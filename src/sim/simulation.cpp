@@ -13,6 +13,16 @@ Simulation::Simulation(const DriveProfile& profile, int64_t test_file_bytes)
   drives_.AddFile(kSimulatedTestFilePath, [this, test_file_bytes] {
     return std::make_unique<SimulatedDiscFile>(clock_, drive_, test_file_bytes, faults_);
   });
+  InsertWholeDisc(profile.parameters.disc_sectors * 2048, kProfileCdRom);
+}
+
+void Simulation::InsertWholeDisc(int64_t bytes, std::optional<uint16_t> profile) {
+  disc_devices_.SetDrive({kSimulatedDevice,
+                          [this, bytes] {
+                            return std::make_unique<SimulatedDiscFile>(clock_, drive_, bytes,
+                                                                       faults_);
+                          },
+                          profile, std::nullopt});
 }
 
 std::unique_ptr<Simulation> MakeSimulation(std::string_view profile_name, std::string* error,

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,7 @@
 #include "sim/drive_faults.h"
 #include "sim/drive_model.h"
 #include "sim/drive_profiles.h"
+#include "sim/table_disc_devices.h"
 #include "sim/table_drives.h"
 #include "sim/virtual_clock.h"
 
@@ -22,7 +24,8 @@ inline constexpr int64_t kSimulatedTestFileBytes = kFullTestFileBytes;
 inline constexpr const char* kSimulatedTestFilePath = "D:\\DATA\\VANTRIC.DAT";
 
 // Everything a front end needs for --simulate PROFILE: a virtual clock, and a drive table in
-// which D: is a CD-ROM drive holding the test file on a simulated drive of the profile.
+// which D: is a CD-ROM drive holding the test file on a simulated drive of the profile. The
+// same drive, as a device, holds a whole CD as long as the profile's disc.
 class Simulation {
  public:
   explicit Simulation(const DriveProfile& profile,
@@ -32,10 +35,15 @@ class Simulation {
 
   VirtualClock& clock() { return clock_; }
   TableDrives& drives() { return drives_; }
+  TableDiscDevices& disc_devices() { return disc_devices_; }
   DriveModel& drive() { return drive_; }
   // What the drive fails to read; none unless a test sets some.
   DriveFaults& faults() { return faults_; }
   const DriveProfile& profile() const { return profile_; }
+
+  // Puts a whole disc of `bytes` in the drive, of the kind the drive's current profile names
+  // (nothing: the drive does not say).
+  void InsertWholeDisc(int64_t bytes, std::optional<uint16_t> profile);
 
  private:
   const DriveProfile& profile_;
@@ -43,7 +51,11 @@ class Simulation {
   DriveModel drive_;
   DriveFaults faults_;
   TableDrives drives_;
+  TableDiscDevices disc_devices_;
 };
+
+// The device name of the simulated drive.
+inline constexpr const char* kSimulatedDevice = "D:";
 
 // Makes the simulation of the named profile; nullptr with a message in *error when the name
 // is unknown or the file length is not a positive number of whole sectors.

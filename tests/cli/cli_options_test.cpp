@@ -102,6 +102,18 @@ TEST(CliOptionsTest, Mistakes) {
   EXPECT_EQ(Parse({"net"}, &o), "unknown argument: net");
   EXPECT_EQ(Parse({"--simulate", "8x-clv", "--drive", "/x"}, &o),
             "--simulate and --drive cannot be used together");
+  // The whole disc is a curve's, read from a drive's device.
+  EXPECT_EQ(Parse({"--whole-disc"}, &o), "--whole-disc goes with --curve FILE");
+  EXPECT_EQ(Parse({"--curve", "c.csv", "--device", "/dev/sr1"}, &o),
+            "--device goes with --whole-disc");
+  const std::string not_the_test_file =
+      "--whole-disc reads the disc in a drive; NET and --drive look for the test file";
+  EXPECT_EQ(Parse({"--curve", "c.csv", "--whole-disc", "--drive", "/x"}, &o), not_the_test_file);
+  EXPECT_EQ(Parse({"NET", "--curve", "c.csv", "--whole-disc"}, &o), not_the_test_file);
+  EXPECT_EQ(Parse({"--whole-disc=yes"}, &o), "--whole-disc takes no value");
+  ASSERT_EQ(Parse({"--curve", "c.csv", "--whole-disc", "--device=/dev/sr1"}, &o), std::nullopt);
+  EXPECT_TRUE(o.whole_disc);
+  EXPECT_EQ(o.device, "/dev/sr1");
 }
 
 }  // namespace

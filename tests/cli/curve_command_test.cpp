@@ -7,7 +7,9 @@
 #include "cli/cli_app.h"
 #include "cli/curve_output.h"
 #include "cli_test_files.h"
+#include "curve/disc_medium.h"
 #include "json_reader.h"
+#include "sim_rig.h"
 
 namespace vantric::testing {
 namespace {
@@ -89,9 +91,9 @@ std::vector<double> Numbers(const std::string& text, char separator) {
 // member, the summary of these very points, and a chart drawn the right way up.
 TEST(CurveFileTest, EachFileReadsBackAsTheCurve) {
   const std::vector<CurvePoint> points = RampWithWeakSpot();
-  const CurveSource source{CurveMode::kQuick, "/media/cd/data/vantric.dat",
-                           "device",          std::nullopt,
-                           "24x-cav",         LocalTime{2026, 12, 2, 8, 9, 14, 0, 0}};
+  const CurveSource source{
+      CurveMode::kQuick, "/media/cd/data/vantric.dat",           "device",    std::nullopt,
+      "24x-cav",         LocalTime{2026, 12, 2, 8, 9, 14, 0, 0}, std::nullopt};
   const auto text = [&](CurveFileKind kind) {
     return CurveFileText(kind, points, source, kFileMb);
   };
@@ -226,6 +228,202 @@ TEST(CurveCommandTest, AFailedReadEndsItWithExitThreeAndNoFile) {
             std::string::npos)
       << err.str();
   EXPECT_FALSE(fs::exists(options.curve_path)) << err.str();
+}
+
+// --whole-disc on a simulated drive, its faults and discs set by `prepare`.
+CliRun ScanInProcess(const std::string& curve_path, const std::string& device,
+                     const std::function<void(Simulation&)>& prepare,
+                     const std::string& profile = "8x-clv") {
+  CliOptions options;
+  options.curve_path = curve_path;
+  options.whole_disc = true;
+  options.device = device;
+  std::unique_ptr<Simulation> simulation = SimulationOf(profile);
+  if (prepare) prepare(*simulation);
+  Machine machine(std::move(simulation));
+  std::ostringstream out, err;
+  const int code = RunCliOn(options, machine, out, err, false);
+  return {code, out.str(), err.str()};
+}
+
+// Where the chart's plot area lies: its left edge and width in pixels.
+std::pair<double, double> PlotLeftAndWidth(const std::string& svg) {
+  std::smatch frame;
+  EXPECT_TRUE(std::regex_search(
+      svg, frame, std::regex("<rect x=\"([0-9.]+)\" y=\"[0-9.]+\" width=\"([0-9.]+)\"")));
+  return {std::stod(frame[1]), std::stod(frame[2])};
+}
+
+// A range the simulated CD's drive cannot read, within the megabyte that quick mode times in the
+// 46th stretch: the report, each file and the exit code say so, and the scan reads on past it.
+TEST(CurveCommandTest, AWholeDiscsReportAndFilesListWhatItCouldNotRead) {
+  constexpr int64_t kFirst = 150'400, kEnd = 151'000, kDiscSectors = 333'000;
+  const double start_mb = kFirst * 2048.0 / (1 << 20), mb = (kEnd - kFirst) * 2048.0 / (1 << 20);
+  const double percent = (kEnd - kFirst) * 100.0 / kDiscSectors;
+  ScratchDir dir("curve-whole-disc");
+  for (const char* name : {"disc.csv", "disc.json", "disc.svg"}) {
+    SCOPED_TRACE(name);
+    const fs::path file = dir.path() / name;
+    const CliRun run = ScanInProcess(file.string(), "", [&](Simulation& simulation) {
+      simulation.faults().first_bad_sector = kFirst;
+      simulation.faults().end_bad_sector = kEnd;
+    });
+    ASSERT_EQ(run.code, kExitReadFailed) << run.err;
+    EXPECT_NE(run.err.find("Whole disc: D: (simulated reads), 681984000 bytes\n"),
+              std::string::npos)
+        << run.err;
+    std::smatch line;
+    ASSERT_TRUE(std::regex_search(run.out, line,
+                                  std::regex("\nUnreadable: 1 range, [^\n]*\n  sectors ([0-9]+) to "
+                                             "([0-9]+), at ([0-9.]+) MB: ([0-9.]+) MB, "
+                                             "([0-9.]+)% of the disc\n$")))
+        << run.out;
+    EXPECT_EQ(std::stoll(line[1]), kFirst);
+    EXPECT_EQ(std::stoll(line[2]), kEnd - 1);
+    EXPECT_NEAR(std::stod(line[3]), start_mb, 0.051);
+    EXPECT_NEAR(std::stod(line[4]), mb, 0.005);
+    EXPECT_NEAR(std::stod(line[5]), percent, 0.005);
+    EXPECT_NE(run.out.find("\nWhole disc: CD (as the drive reports it), 650.4 MB; CD 1X = 153,600 "
+                           "B/s\n"),
+              std::string::npos)
+        << run.out;
+
+    const std::string text = FileText(file);
+    if (file.extension() == ".csv") {
+      const size_t blank = text.find("\n\n");
+      ASSERT_NE(blank, std::string::npos) << text;
+      EXPECT_EQ(text.substr(0, text.find('\n')), "position_mb,position_percent,kbps,cd_x");
+      EXPECT_EQ(Count(text.substr(0, blank + 1), "\n"), 101u) << "a row for every stretch";
+      std::istringstream ranges(text.substr(blank + 2));
+      std::string header, row;
+      std::getline(ranges, header);
+      EXPECT_EQ(header, "unreadable_first_sector,unreadable_last_sector,start_mb,mb,percent");
+      std::getline(ranges, row);
+      const std::vector<double> v = Numbers(row, ',');
+      ASSERT_EQ(v.size(), 5u) << row;
+      EXPECT_EQ(v[0], kFirst);
+      EXPECT_EQ(v[1], kEnd - 1);
+      EXPECT_NEAR(v[2], start_mb, 0.0005);
+      EXPECT_NEAR(v[3], mb, 0.0005);
+      EXPECT_NEAR(v[4], percent, 0.0005);
+      EXPECT_FALSE(std::getline(ranges, row)) << row;
+    } else if (file.extension() == ".json") {
+      const JsonObject json = ParseFlatJson(text);
+      const auto number = [&json](const std::string& key) {
+        return std::get<double>(json.at("WholeDisc." + key));
+      };
+      EXPECT_EQ(json.at("TestFile"), JsonValue(nullptr));
+      EXPECT_EQ(std::get<std::string>(json.at("WholeDisc.Medium")), "CD");
+      EXPECT_EQ(number("Sectors"), kDiscSectors);
+      EXPECT_EQ(number("UnreadableSectors"), kEnd - kFirst);
+      EXPECT_EQ(number("Unreadable"), 1);
+      EXPECT_EQ(number("Unreadable.0.FirstSector"), kFirst);
+      EXPECT_EQ(number("Unreadable.0.LastSector"), kEnd - 1);
+      EXPECT_EQ(number("Unreadable.0.StartMB"), start_mb);
+      EXPECT_EQ(number("Unreadable.0.MB"), mb);
+      EXPECT_NEAR(number("Unreadable.0.Percent"), percent, 1e-12);
+      EXPECT_EQ(std::get<double>(json.at("Points")), 100);
+    } else {
+      const auto [left, width] = PlotLeftAndWidth(text);
+      std::smatch band;
+      ASSERT_TRUE(std::regex_search(
+          text, band,
+          std::regex("<rect class=\"unreadable\" x=\"([0-9.]+)\" [^>]*width=\"([0-9.]+)\"")));
+      EXPECT_NEAR(std::stod(band[1]), left + width * kFirst / kDiscSectors, 0.05);
+      EXPECT_EQ(std::stod(band[2]), 2) << "narrower than two pixels, it would not show";
+      EXPECT_EQ(Count(text, "class=\"unreadable\""), 1u);
+      EXPECT_EQ(Count(text, "class=\"point\""), 100u);
+      EXPECT_NE(text.find("Read speed (CD 1X = 153,600 B/s)"), std::string::npos);
+    }
+  }
+}
+
+// A DVD's drive names its medium; its rates are then in DVD X, in every file and the report.
+TEST(CurveCommandTest, AWholeDvdIsMeasuredInDvdX) {
+  constexpr double kDvdX = 16;
+  constexpr double kDvdOneXKbps = 1'385'000 / 1024.0;
+  DriveProfile dvd = *FindDriveProfile("ideal-8x-clv");
+  dvd.parameters.nominal_x = kDvdX * 1'385'000 / 153'600;
+  dvd.parameters.disc_sectors = 2'295'104;  // 4.7 GB
+  ScratchDir dir("curve-dvd");
+  const fs::path file = dir.path() / "dvd.json";
+  CliOptions options;
+  options.curve_path = file.string();
+  options.whole_disc = true;
+  auto simulation = std::make_unique<Simulation>(dvd);
+  simulation->InsertWholeDisc(dvd.parameters.disc_sectors * 2048, kProfileDvdRom);
+  Machine machine(std::move(simulation));
+  std::ostringstream out, err;
+  ASSERT_EQ(RunCliOn(options, machine, out, err, false), kExitCompleted) << err.str();
+
+  const JsonObject json = ParseFlatJson(FileText(file));
+  EXPECT_EQ(std::get<std::string>(json.at("WholeDisc.Medium")), "DVD");
+  EXPECT_EQ(std::get<std::string>(json.at("WholeDisc.MediumFrom")), "drive");
+  EXPECT_EQ(std::get<double>(json.at("WholeDisc.OneXBytesPerSecond")), 1'385'000);
+  ASSERT_EQ(std::get<double>(json.at("Points")), 100);
+  for (int i = 0; i < 100; ++i) {
+    const std::string at = "Points." + std::to_string(i) + ".";
+    const double kbps = std::get<double>(json.at(at + "Kbps"));
+    EXPECT_DOUBLE_EQ(std::get<double>(json.at(at + "X")), kbps / kDvdOneXKbps) << i;
+  }
+  // Each read costs the simulated machine a microsecond of reading the clock.
+  EXPECT_NEAR(std::get<double>(json.at("AverageX")), kDvdX, kDvdX * 0.003);
+  const std::string report = out.str();
+  std::smatch start;
+  ASSERT_TRUE(
+      std::regex_search(report, start, std::regex("\nStart: +([0-9.]+)X \\(([0-9]+) kps\\)\n")))
+      << report;
+  const double start_x = std::get<double>(json.at("StartX"));
+  EXPECT_NEAR(std::stod(start[1]), start_x, 0.05);
+  EXPECT_NEAR(std::stod(start[2]), start_x * kDvdOneXKbps, 0.5);
+  EXPECT_NE(report.find("; DVD 1X = 1,385,000 B/s\n"), std::string::npos) << report;
+}
+
+// The drive read is the one that holds a disc, or the one --device names; anything else is
+// named and nothing is read.
+TEST(CurveCommandTest, AWholeDiscComesFromTheOneDriveThatHoldsOne) {
+  ScratchDir dir("curve-drives");
+  const std::string curve = (dir.path() / "disc.csv").string();
+  const auto with_drives = [](std::vector<std::string> full, std::vector<std::string> empty) {
+    return [=](Simulation& simulation) {
+      for (const std::string& device : full) {
+        const auto open = [&simulation] {
+          std::string why_not;
+          return simulation.disc_devices().Open(kSimulatedDevice, &why_not);
+        };
+        simulation.disc_devices().SetDrive({device, open, std::nullopt, std::nullopt});
+      }
+      for (const std::string& device : empty) {
+        simulation.disc_devices().SetDrive({device, nullptr, std::nullopt, std::nullopt});
+      }
+    };
+  };
+  const CliRun one = ScanInProcess(curve, "", with_drives({}, {"E:", "F:"}));
+  EXPECT_EQ(one.code, kExitCompleted) << one.err;
+  EXPECT_NE(one.err.find("Whole disc: D: "), std::string::npos) << one.err;
+
+  const CliRun named = ScanInProcess(curve, "G:", with_drives({"G:"}, {}));
+  EXPECT_EQ(named.code, kExitCompleted) << named.err;
+  EXPECT_NE(named.err.find("Whole disc: G: "), std::string::npos) << named.err;
+
+  fs::remove(curve);
+  const struct {
+    std::string device;
+    std::function<void(Simulation&)> prepare;
+    std::string message;
+  } refused[] = {
+      {"", with_drives({"F:"}, {"E:"}),
+       "Several drives hold a disc (D:, F:): name the one to read with --device.\n"},
+      {"E:", with_drives({}, {"E:"}), "E: reports no readable disc.\n"},
+      {"Q:", nullptr, "there is no drive Q:.\n"},
+  };
+  for (const auto& r : refused) {
+    const CliRun run = ScanInProcess(curve, r.device, r.prepare);
+    EXPECT_EQ(run.code, kExitFailed) << r.message;
+    EXPECT_EQ(run.err, r.message);
+    EXPECT_EQ(run.out, "");
+  }
+  EXPECT_FALSE(fs::exists(curve));
 }
 
 }  // namespace

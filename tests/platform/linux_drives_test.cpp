@@ -1,12 +1,16 @@
 #include "platform/linux/linux_drives.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "disc_file_contract.h"
 #include "engine/engine.h"
 #include "fake_machine.h"
 #include "fakes.h"
 #include "platform/linux/linux_clock.h"
+#include "platform/linux/linux_disc_devices.h"
+#include "platform/linux/linux_disc_file.h"
 #include "platform/linux/linux_registry.h"
 #include "platform/linux/name_matching.h"
 #include "temp_dir.h"
@@ -271,6 +275,38 @@ TEST_F(OpticalDiscTest, AMountedDiscIsLookedForUnderItsCurrentMountPoint) {
   EXPECT_EQ(folder_rig.engine.CandidateDrives, (std::vector<std::string>{"D:", "E:"}));
   ASSERT_EQ(folder_rig.engine.FindTestDisc(), DiscOpened);
   EXPECT_EQ(folder_rig.engine.TestFilePath(), "D:\\DATA\\VANTRIC.DAT");
+}
+
+// The drives as whole discs, for --whole-disc: a drive's image file stands in for its disc, read
+// from its device node directly, to its last whole sector.
+TEST_F(LinuxDrivesTest, EachDriveIsAWholeDiscReadDirectFromItsDevice) {
+  machine_.AddDrive("sr0");
+  machine_.AddDrive("sr1", "PLDS    ", "DVD+-RW DU-8A5LH", "6D1M");
+  constexpr size_t kSector = 2048;
+  const std::string image = PatternBytes(40 * kSector + 100);
+  WriteFile(dir_ / "disc.img", image);
+  machine_.Insert("sr1", dir_ / "disc.img");
+  const std::string empty = machine_.Node("sr0"), full = machine_.Node("sr1");
+  LinuxDiscDevices devices(machine_.paths());
+
+  EXPECT_EQ(devices.List(), (std::vector<std::string>{empty, full}));
+  EXPECT_EQ(devices.DiscProblem(empty), empty + " reports no readable disc");
+  EXPECT_EQ(devices.DiscProblem(full), "");
+  std::string why_not;
+  std::unique_ptr<DiscFile> disc = devices.Open(full, &why_not);
+  ASSERT_NE(disc, nullptr) << why_not;
+  EXPECT_EQ(disc->Mode(), ReadMode::kDevice);
+  EXPECT_NE(fcntl(static_cast<LinuxDiscFile&>(*disc).Descriptor(), F_GETFL) & O_DIRECT, 0)
+      << "reads would pass the cache";
+  testing::ExpectFileReadsLikeTheFile(*disc, image.substr(0, 40 * kSector));
+  EXPECT_EQ(devices.CurrentProfile(full), std::nullopt) << "an image answers no drive commands";
+  const std::optional<DriveIdentity> drive = devices.Identify(full);
+  ASSERT_TRUE(drive.has_value());
+  EXPECT_EQ(drive->model, "DVD+-RW DU-8A5LH");
+  EXPECT_EQ(devices.Identify(dir_ / "disc.img"), std::nullopt) << "no drive's device";
+
+  EXPECT_EQ(devices.Open(dir_ / "no-such-drive", &why_not), nullptr);
+  EXPECT_EQ(why_not, "cannot open " + dir_ / "no-such-drive" + " (No such file or directory)");
 }
 
 }  // namespace

@@ -39,6 +39,12 @@ struct SimRig {
     }
   }
 
+  // The drive's whole disc in place of the test file, as --whole-disc reads it.
+  void UseWholeDisc() {
+    std::string why_not;
+    engine.UseDisc(simulation->disc_devices().Open(kSimulatedDevice, &why_not), kSimulatedDevice);
+  }
+
   const DriveParameters& parameters() const { return simulation->profile().parameters; }
 
   std::unique_ptr<Simulation> simulation;

@@ -5,6 +5,7 @@
 #include "platform/path_components.h"
 #include "platform/win32/win32_disc_file.h"
 #include "platform/win32/win32_error.h"
+#include "platform/win32/win32_volume.h"
 #include "platform/win32/windows_api.h"
 
 namespace vantric {
@@ -24,18 +25,6 @@ uint32_t SystemDriveType(char letter) {
   return GetDriveTypeA(root);
 }
 
-// A drive without a disc must answer "not there", not raise the system's "insert a disk" box.
-class NoCriticalErrorBoxes {
- public:
-  NoCriticalErrorBoxes() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
-  ~NoCriticalErrorBoxes() { SetErrorMode(previous_); }
-  NoCriticalErrorBoxes(const NoCriticalErrorBoxes&) = delete;
-  NoCriticalErrorBoxes& operator=(const NoCriticalErrorBoxes&) = delete;
-
- private:
-  UINT previous_;
-};
-
 HANDLE OpenForReading(const std::string& path, DWORD flags) {
   return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                      FILE_ATTRIBUTE_NORMAL | flags, nullptr);
@@ -51,14 +40,6 @@ DWORD UnbufferedReadError(HANDLE file) {
   LARGE_INTEGER start{};
   SetFilePointerEx(file, start, nullptr, FILE_BEGIN);
   return error;
-}
-
-std::string DescriptorText(const std::vector<char>& data, DWORD offset) {
-  if (offset == 0 || offset >= data.size()) return "";
-  std::string text(data.data() + offset, strnlen(data.data() + offset, data.size() - offset));
-  const size_t first = text.find_first_not_of(' ');
-  const size_t last = text.find_last_not_of(' ');
-  return first == std::string::npos ? "" : text.substr(first, last - first + 1);
 }
 
 }  // namespace
@@ -120,30 +101,9 @@ std::unique_ptr<DiscFile> Win32Drives::OpenUnbuffered(const std::string& path) {
 
 std::optional<DriveIdentity> Win32Drives::IdentifyDrive(const std::string& path) {
   if (path.size() < 2 || path[1] != ':' || FolderOf(path) != nullptr) return std::nullopt;
-  const std::string device = {'\\', '\\', '.', '\\', UpperAscii(path[0]), ':'};
-  NoCriticalErrorBoxes quiet;
-  // No access rights: a query of the device's properties needs none, and needs no disc.
-  const HANDLE drive = CreateFileA(device.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                   OPEN_EXISTING, 0, nullptr);
-  if (drive == INVALID_HANDLE_VALUE) return std::nullopt;
-  STORAGE_PROPERTY_QUERY query{};
-  query.PropertyId = StorageDeviceProperty;
-  query.QueryType = PropertyStandardQuery;
-  std::vector<char> data(1024);
-  DWORD got = 0;
-  const bool answered =
-      DeviceIoControl(drive, IOCTL_STORAGE_QUERY_PROPERTY, &query, sizeof query, data.data(),
-                      static_cast<DWORD>(data.size()), &got, nullptr) &&
-      got >= sizeof(STORAGE_DEVICE_DESCRIPTOR);
-  CloseHandle(drive);
-  if (!answered) return std::nullopt;
-  data.resize(got);
-  const auto* descriptor = reinterpret_cast<const STORAGE_DEVICE_DESCRIPTOR*>(data.data());
-  DriveIdentity identity{device.substr(4), DescriptorText(data, descriptor->VendorIdOffset),
-                         DescriptorText(data, descriptor->ProductIdOffset),
-                         DescriptorText(data, descriptor->ProductRevisionOffset)};
-  if (identity.vendor.empty() && identity.model.empty()) return std::nullopt;
-  return identity;
+  const std::string volume = VolumePath(path.substr(0, 2));
+  if (volume.empty()) return std::nullopt;
+  return IdentifyVolume(volume, volume.substr(4));
 }
 
 }  // namespace vantric
