@@ -9,7 +9,9 @@
 #include "fakes.h"
 #include "platform/win32/drive_folders.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_disc_devices.h"
 #include "platform/win32/win32_error.h"
+#include "platform/win32/win32_volume.h"
 #include "platform/win32/windows_api.h"
 #include "temp_dir.h"
 
@@ -108,6 +110,37 @@ TEST(Win32Drives, TheEngineFindsOneTestFileAmongFolderDrives) {
   Engine engine(Platform{clock, drives, registry, system, pump});
   engine.ScanDrives();
   EXPECT_EQ(engine.FindTestDisc(), SeveralDiscs);
+}
+
+// Wine has no raw optical drive: the whole-disc path is run on an image file standing in for a
+// disc, through the same unbuffered open and reads a drive's volume gets.
+TEST(Win32DiscDevices, AnImageStandsInForADiscReadUnbuffered) {
+  TempDir dir;
+  const std::string image = PatternBytes(40 * kSector + 100);
+  WriteFile(dir / "disc.iso", image);
+  WriteFile(dir / "blank.iso", "");
+  Win32DiscDevices devices;
+  EXPECT_EQ(devices.DiscProblem(dir / "disc.iso"), "");
+  EXPECT_EQ(devices.DiscProblem(dir / "blank.iso"), dir / "blank.iso" + " reports no readable disc");
+  std::string why_not;
+  std::unique_ptr<DiscFile> disc = devices.Open(dir / "disc.iso", &why_not);
+  ASSERT_NE(disc, nullptr) << why_not;
+  EXPECT_EQ(disc->Mode(), ReadMode::kDevice);
+  ExpectFileReadsLikeTheFile(*disc, image.substr(0, 40 * kSector));
+  EXPECT_EQ(devices.CurrentProfile(dir / "disc.iso"), std::nullopt);
+  EXPECT_EQ(devices.Identify(dir / "disc.iso"), std::nullopt);
+
+  EXPECT_EQ(devices.Open(dir / "missing.iso", &why_not), nullptr);
+  EXPECT_EQ(why_not, "cannot open " + dir / "missing.iso" + " for unbuffered reading (" +
+                         Win32ErrorText(ERROR_FILE_NOT_FOUND) + ")");
+}
+
+// A drive letter, as --device takes it, is read through its volume.
+TEST(Win32DiscDevices, ADriveLetterNamesItsVolume) {
+  EXPECT_EQ(VolumePath("e:"), "\\\\.\\E:");
+  EXPECT_EQ(VolumePath("E:\\"), "\\\\.\\E:");
+  EXPECT_EQ(VolumePath("E:\\disc.iso"), "");
+  EXPECT_EQ(VolumePath("1:"), "");
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows programs end to end under Wine, on drives Wine maps to folders and gives a type:
 # a test disc on the CD-ROM drive D: found without --drive and run with the defaults; the same
-# disc on a network drive as well, with NET; a run cancelled with Ctrl-C; Wine answering as
-# Windows 95 with CDFS values.
+# disc on a network drive as well, with NET; a run cancelled with Ctrl-C; a whole disc; Wine
+# answering as Windows 95 with CDFS values.
 # Usage: wine_drives_test.sh WINE VANTRIC-CLI.EXE VANTRIC-MKDISC.EXE WIN32-PLATFORM-TESTS.EXE
 set -euo pipefail
 wine=$1 cli=$2 mkdisc=$3 platform_tests=$4
@@ -84,6 +84,24 @@ wait "$pid" || status=$?
 [ "$status" -eq 130 ] || fail "a run cancelled with Ctrl-C exited $status, not 130"
 has_line "$work/cancel.err" 'Test aborted by user.' || fail "no cancel message"
 [ ! -s "$work/cancel.out" ] || fail "a cancelled run printed a report"
+
+# Any disc, with --whole-disc. Wine's drives answer no drive commands: D:, a CD-ROM drive that
+# is a folder, holds no disc it can read through its volume. An image file stands in for a disc
+# instead, through the same unbuffered open and reads as a drive's volume.
+run nodisc "$cli" --curve 'C:\none.csv' --whole-disc
+[ "$status" -eq 1 ] || fail "--whole-disc without a disc exited $status, not 1"
+has_line "$work/nodisc.err" 'No disc in an optical drive:' || fail "no 'no disc' message"
+tr -d '\r' <"$work/nodisc.err" | grep -q '^  D: reports no readable disc' ||
+  fail "the CD-ROM drive D: was not looked at"
+truncate -s 8M "$WINEPREFIX/drive_c/disc.iso"
+run whole "$cli" --curve 'C:\disc.csv' --whole-disc --device 'C:\disc.iso'
+[ "$status" -eq 0 ] || fail "--whole-disc on an image exited $status"
+has_line "$work/whole.err" 'Whole disc: C:\disc.iso (device reads), 8388608 bytes' ||
+  fail "the image was not read as a whole disc"
+csv=$WINEPREFIX/drive_c/disc.csv
+[ "$(head -1 "$csv")" = position_mb,position_percent,kbps,cd_x ] || fail "the CSV's header"
+# 4096 sectors make 86 stretches of 48.
+[ "$(wc -l <"$csv")" -eq 87 ] || fail "the CSV holds $(wc -l <"$csv") lines, not 87"
 
 # Windows 95, with the CD file system's cache values in the registry.
 reg_add 'HKCU\Software\Wine' /v Version /d win95
