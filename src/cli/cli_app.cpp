@@ -1,6 +1,5 @@
 #include "cli/cli_app.h"
 
-#include <fstream>
 #include <memory>
 #include <optional>
 
@@ -11,6 +10,7 @@
 #include "cli/run_notes.h"
 #include "cli/terminal_view.h"
 #include "engine/engine.h"
+#include "platform/files.h"
 #include "platform/native.h"
 #include "run/results_log.h"
 #include "run/run_benchmark.h"
@@ -59,7 +59,7 @@ bool WriteJson(const std::string& path, const std::string& json, std::ostream& o
     out << json << std::flush;
     return static_cast<bool>(out);
   }
-  return WriteTextFile(path, json);
+  return ReplaceFileContents(path, json);
 }
 
 bool LogFailed(const TerminalView& view) {
@@ -206,13 +206,6 @@ int RunCliOn(const CliOptions& options, CliMachine& machine, std::ostream& out, 
     }
   }
   return LogFailed(view) ? kExitFailed : kExitCompleted;
-}
-
-bool WriteTextFile(const std::string& path, const std::string& text) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file << text;
-  file.close();
-  return !file.fail();
 }
 
 }  // namespace vantric

@@ -7,25 +7,32 @@
 
 namespace vantric::testing {
 
-// A ramfs mounted on a folder for the test's life: a file system that refuses O_DIRECT. Needs
-// the right to mount; `mounted()` says whether it worked.
-class RamfsMount {
+// A file system of `type` mounted on a folder for the test's life. Needs the right to mount;
+// `mounted()` says whether it worked.
+class ScratchMount {
  public:
-  explicit RamfsMount(const std::string& where) : where_(where) {
+  ScratchMount(const std::string& where, const char* type, const char* options = nullptr)
+      : where_(where) {
     std::filesystem::create_directories(where_);
-    mounted_ = mount("none", where_.c_str(), "ramfs", 0, nullptr) == 0;
+    mounted_ = mount("none", where_.c_str(), type, 0, options) == 0;
   }
-  ~RamfsMount() {
+  ~ScratchMount() {
     if (mounted_) umount2(where_.c_str(), MNT_DETACH);
   }
-  RamfsMount(const RamfsMount&) = delete;
-  RamfsMount& operator=(const RamfsMount&) = delete;
+  ScratchMount(const ScratchMount&) = delete;
+  ScratchMount& operator=(const ScratchMount&) = delete;
 
   bool mounted() const { return mounted_; }
 
  private:
   std::string where_;
   bool mounted_ = false;
+};
+
+// A ramfs: a file system that refuses O_DIRECT.
+class RamfsMount : public ScratchMount {
+ public:
+  explicit RamfsMount(const std::string& where) : ScratchMount(where, "ramfs") {}
 };
 
 }  // namespace vantric::testing
