@@ -167,7 +167,7 @@ Search FindInFolder(VolumeBytes& volume, const Record& folder, const std::string
     return Search::kRefused;
   }
   std::vector<unsigned char> bytes(static_cast<size_t>(folder.size));
-  if (!volume.Read(folder.first_byte, bytes.size(), bytes.data())) {
+  if (!bytes.empty() && !volume.Read(folder.first_byte, bytes.size(), bytes.data())) {
     *refusal = FolderName(folder_path) + " cannot be read";
     return Search::kRefused;
   }
