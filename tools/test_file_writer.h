@@ -6,10 +6,12 @@
 #include <functional>
 #include <string>
 
+#include "engine/test_positions.h"
+
 namespace vantric {
 
 // The size every position the tests read needs: 299,557 sectors of 2048 bytes.
-inline constexpr int64_t kTestFileBytes = 613'492'736;
+inline constexpr int64_t kTestFileBytes = kFullTestFileBytes;
 inline constexpr uint64_t kDefaultTestFileSeed = 0x56414e5452494321ull;
 
 struct TestFileOptions {

@@ -10,17 +10,16 @@
 #include "cli/run_notes.h"
 #include "cli/terminal_view.h"
 #include "engine/engine.h"
+#include "engine/test_positions.h"
 #include "platform/files.h"
 #include "platform/native.h"
 #include "run/results_log.h"
 #include "run/run_benchmark.h"
 #include "run/settings_checks.h"
+#include "run/test_catalogue.h"
 
 namespace vantric {
 namespace {
-
-// A full test disc holds every sector the tests read; a shorter file makes reads fail.
-constexpr int64_t kFullTestFileBytes = 613'492'736;
 
 int InvalidOptions(std::ostream& err, const std::string& message) {
   err << "vantric-cli: " << message << "\n"
@@ -36,11 +35,13 @@ void DescribeTestFile(Engine& engine, CliMachine& machine, const CliOptions& opt
                       InDriveFolder(drives, engine.TestFilePath(), options.drive_directories))
       << "\n";
   if (const std::string note = machine.OpenNote(); !note.empty()) err << "Note: " << note << "\n";
-  // A curve reads only what the file holds, so a short file ends no curve early.
-  if (options.curve_path.empty() && file.Size() < kFullTestFileBytes) {
-    err << "Warning: the test file holds " << file.Size() << " bytes, less than the "
-        << kFullTestFileBytes << " of a full test disc: the run ends with a read error at the "
-        << "first read beyond its end.\n";
+  // A curve reads only what the file holds, so a short file ends no curve early; nor does it
+  // end a run whose tests stay within it.
+  const int64_t needed = TestFileBytesRead(options.settings);
+  if (options.curve_path.empty() && file.Size() < needed) {
+    err << "Warning: the test file holds " << file.Size() << " bytes, less than the " << needed
+        << " that the selected tests read (a full test disc holds " << kFullTestFileBytes
+        << "): the run ends with a read error at the first read beyond its end.\n";
   }
 }
 
@@ -113,7 +114,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
   CliOptions options;
   if (auto error = ParseCliOptions(arguments, &options)) return InvalidOptions(err, *error);
   if (options.help) {
-    out << kCliUsage;
+    out << CliUsage();
     return kExitCompleted;
   }
   if (options.version) {

@@ -1,40 +1,29 @@
 #include "cli/cli_options.h"
 
-#include <map>
 #include <sstream>
+
+#include "run/test_catalogue.h"
 
 namespace vantric {
 namespace {
 
-using Flag = bool TestSettings::*;
-
-const std::map<std::string, Flag>& TestNames() {
-  static const std::map<std::string, Flag> names = {
-      {"read16", &TestSettings::read16},     {"read2", &TestSettings::read2},
-      {"seekfull", &TestSettings::seekfull}, {"seekrand", &TestSettings::seekrand},
-      {"cpu2x", &TestSettings::cpu2x},       {"cpu4x", &TestSettings::cpu4x},
-      {"cpu6x", &TestSettings::cpu6x},       {"cpu8x", &TestSettings::cpu8x},
-      {"cpu12x", &TestSettings::cpu12x},     {"burst2k", &TestSettings::burst2k},
-      {"burst8k", &TestSettings::burst8k},   {"burst16k", &TestSettings::burst16k},
-  };
-  return names;
-}
-
 // The selection replaces the dialog's defaults; the user CPU test is chosen by its rate alone.
 std::optional<std::string> SelectTests(const std::string& list, TestSettings* settings) {
-  for (const auto& [name, flag] : TestNames()) settings->*flag = false;
+  for (const TestChoice& choice : kTestChoices) {
+    if (choice.named_in_test_list) settings->*choice.setting = false;
+  }
   std::stringstream items(list);
   std::string item;
   bool any = false;
   while (std::getline(items, item, ',')) {
     any = true;
-    if (item == "all") {
-      for (const auto& [name, flag] : TestNames()) settings->*flag = true;
-      continue;
+    bool known = false;
+    for (const TestChoice& choice : kTestChoices) {
+      if (!choice.named_in_test_list || (item != "all" && item != choice.name)) continue;
+      settings->*choice.setting = true;
+      known = true;
     }
-    const auto found = TestNames().find(item);
-    if (found == TestNames().end()) return "unknown test in --tests: \"" + item + "\"";
-    settings->*(found->second) = true;
+    if (!known) return "unknown test in --tests: \"" + item + "\"";
   }
   if (!any) return "--tests needs at least one test name";
   return std::nullopt;
@@ -59,48 +48,67 @@ std::optional<std::string> CheckValue(const std::string& name, const std::string
   return std::nullopt;
 }
 
+// The --tests names, wrapped under the option's description.
+std::string TestListHelp() {
+  constexpr size_t kWidth = 80;
+  const std::string indent(23, ' ');
+  std::string text = "  --tests LIST         comma-separated: ";
+  size_t line_start = 0;
+  for (const TestChoice& choice : kTestChoices) {
+    if (!choice.named_in_test_list) continue;
+    const std::string item = std::string(choice.name) + ",";
+    if (text.size() - line_start + item.size() > kWidth) {
+      text += "\n";
+      line_start = text.size();
+      text += indent;
+    }
+    text += item;
+  }
+  return text + " or \"all\";\n" + indent + "default: every test but the user CPU test\n";
+}
+
 }  // namespace
 
-const char* const kCliUsage =
-    "Usage: vantric-cli [NET] [options]\n"
-    "Runs the CD-ROM benchmark without a window and prints the report on stdout.\n"
-    "\n"
-    "  NET                  also look for the test disc on network drives (first argument)\n"
-    "  --drive DIR          treat DIR as the root of a CD-ROM drive (repeatable)\n"
-    "  --simulate PROFILE   a simulated drive on a virtual clock; \"--simulate list\" lists\n"
-    "                       the profiles\n"
-    "  --tests LIST         comma-separated: read16,read2,seekfull,seekrand,cpu2x,cpu4x,\n"
-    "                       cpu6x,cpu8x,cpu12x,burst2k,burst8k,burst16k, or \"all\";\n"
-    "                       default: every test but the user CPU test\n"
-    "  --user-rate KPS      also run the CPU test at KPS (an even number of KB/s)\n"
-    "  --passes N           number of passes, 1 to 99 (default 1)\n"
-    "  --log FILE           append the report to FILE (CR LF line ends)\n"
-    "  --drive-info TEXT    CD-ROM drive make and model, for the report; \"auto\": as the\n"
-    "                       drive names itself\n"
-    "  --controller-info TEXT  controller make, model and bus, for the report\n"
-    "  --computer-info TEXT  computer make, CPU type and speed, for the report\n"
-    "  --json FILE          also write the results as JSON to FILE; \"--json -\" writes the\n"
-    "                       JSON to stdout instead of the report\n"
-    "  --curve FILE         measure the transfer-rate curve instead of the benchmark and\n"
-    "                       write it to FILE: .csv, .json or .svg (a chart)\n"
-    "  --curve-mode MODE    with --curve: quick (default) times 1 MB of every 1% of the\n"
-    "                       disc; full times all of it\n"
-    "  --quiet              no progress display\n"
-    "  -h, --help           show this text\n"
-    "  --version            show the version\n"
-    "\n"
-    "An option's value may also follow an equals sign: --passes=3. The three texts for\n"
-    "the report are one line each.\n"
-    "Ctrl-C cancels the run or the curve; nothing is written then.\n"
-    "\n"
-    "Exit codes:\n"
-    "  0    the run completed and everything asked for was written\n"
-    "  1    no test disc, more than one test disc or no performance counter; or the\n"
-    "       run completed but the log, JSON or curve file could not be written\n"
-    "  2    invalid options\n"
-    "  3    a read of the test disc failed: the run stopped, with no report, no log,\n"
-    "       no JSON and no curve\n"
-    "  130  cancelled\n";
+std::string CliUsage() {
+  return "Usage: vantric-cli [NET] [options]\n"
+         "Runs the CD-ROM benchmark without a window and prints the report on stdout.\n"
+         "\n"
+         "  NET                  also look for the test disc on network drives (first argument)\n"
+         "  --drive DIR          treat DIR as the root of a CD-ROM drive (repeatable)\n"
+         "  --simulate PROFILE   a simulated drive on a virtual clock; \"--simulate list\" lists\n"
+         "                       the profiles\n" +
+         TestListHelp() +
+         "  --user-rate KPS      also run the CPU test at KPS (an even number of KB/s)\n"
+         "  --passes N           number of passes, 1 to 99 (default 1)\n"
+         "  --log FILE           append the report to FILE (CR LF line ends)\n"
+         "  --drive-info TEXT    CD-ROM drive make and model, for the report; \"auto\": as the\n"
+         "                       drive names itself\n"
+         "  --controller-info TEXT  controller make, model and bus, for the report\n"
+         "  --computer-info TEXT  computer make, CPU type and speed, for the report\n"
+         "  --json FILE          also write the results as JSON to FILE; \"--json -\" writes the\n"
+         "                       JSON to stdout instead of the report\n"
+         "  --curve FILE         measure the transfer-rate curve instead of the benchmark and\n"
+         "                       write it to FILE: .csv, .json or .svg (a chart)\n"
+         "  --curve-mode MODE    with --curve: quick (default) times 1 MB of every 1% of the\n"
+         "                       disc; full times all of it\n"
+         "  --quiet              no progress display\n"
+         "  -h, --help           show this text\n"
+         "  --version            show the version\n"
+         "\n"
+         "An option's value may also follow an equals sign: --passes=3. The three texts for\n"
+         "the report are one line each.\n"
+         "Ctrl-C cancels the run or the curve; nothing is written then.\n"
+         "\n"
+         "Exit codes:\n"
+         "  0    the run completed and everything asked for was written\n"
+         "  1    no test disc, more than one test disc, no performance counter, or a test\n"
+         "       file too short for a curve; or the run completed but the log, JSON or\n"
+         "       curve file could not be written\n"
+         "  2    invalid options\n"
+         "  3    a read of the test disc failed: the run stopped, with no report, no log,\n"
+         "       no JSON and no curve\n"
+         "  130  cancelled\n";
+}
 
 std::optional<std::string> ParseCliOptions(const std::vector<std::string>& arguments,
                                            CliOptions* options) {

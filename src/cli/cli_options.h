@@ -32,6 +32,6 @@ struct CliOptions {
 std::optional<std::string> ParseCliOptions(const std::vector<std::string>& arguments,
                                            CliOptions* options);
 
-extern const char* const kCliUsage;
+std::string CliUsage();
 
 }  // namespace vantric

@@ -60,6 +60,9 @@ int RunCurveCommand(const CliOptions& options, Engine& engine, const CurveSource
     case CurveOutcome::kCompleted:
       break;
   }
+  // The report comes first, so that minutes of reading are not lost with a file that cannot be
+  // written.
+  out << CurveReportText(points, source) << std::flush;
   const double file_mb = static_cast<double>(engine.TestFile()->Size()) / kBytesPerMb;
   const std::string text =
       CurveFileText(*CurveFileKindOf(options.curve_path), points, source, file_mb);
@@ -67,7 +70,6 @@ int RunCurveCommand(const CliOptions& options, Engine& engine, const CurveSource
     err << "Error writing curve file " << options.curve_path << ".\n";
     return kExitFailed;
   }
-  out << CurveReportText(points, source) << std::flush;
   return kExitCompleted;
 }
 

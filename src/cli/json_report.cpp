@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "run/test_catalogue.h"
+
 namespace vantric {
 namespace {
 
@@ -121,46 +123,17 @@ std::string JsonDriveObject(const std::optional<DriveIdentity>& drive) {
 
 std::string ResultsJson(const ReportContent& content, const JsonRunSource& source) {
   const TestResults& r = content.results;
-  const TestFlags& f = r.flags;
-  const std::vector<std::pair<const char*, std::string>> members = {
+  std::vector<std::pair<std::string, std::string>> members = {
       {"PassCount", std::to_string(r.PassCount)},
       {"StartTime", JsonString(JsonLocalTime(r.StartTime))},
       {"EndTime", JsonString(JsonLocalTime(r.EndTime))},
       {"ResultsValid", Bool(r.ResultsValid)},
-      {"Read16On", Bool(f.Read16On)},
-      {"Read2On", Bool(f.Read2On)},
-      {"FullStrokeOn", Bool(f.FullStrokeOn)},
-      {"RandomAccessOn", Bool(f.RandomAccessOn)},
-      {"OverheadOn", Bool(f.OverheadOn)},
-      {"Cpu2xOn", Bool(f.Cpu2xOn)},
-      {"Cpu4xOn", Bool(f.Cpu4xOn)},
-      {"Cpu6xOn", Bool(f.Cpu6xOn)},
-      {"Cpu8xOn", Bool(f.Cpu8xOn)},
-      {"Cpu12xOn", Bool(f.Cpu12xOn)},
-      {"CpuUserOn", Bool(f.CpuUserOn)},
-      {"CalibrationOn", Bool(f.CalibrationOn)},
-      {"Burst2kOn", Bool(f.Burst2kOn)},
-      {"Burst8kOn", Bool(f.Burst8kOn)},
-      {"Burst16kOn", Bool(f.Burst16kOn)},
-      {"Read16Inside", Measured(f.Read16On, r.Read16Inside)},
-      {"Read16Center", Measured(f.Read16On, r.Read16Center)},
-      {"Read16Outside", Measured(f.Read16On, r.Read16Outside)},
-      {"Read2Inside", Measured(f.Read2On, r.Read2Inside)},
-      {"Read2Center", Measured(f.Read2On, r.Read2Center)},
-      {"Read2Outside", Measured(f.Read2On, r.Read2Outside)},
-      {"FullStrokeTime", Measured(f.FullStrokeOn, r.FullStrokeTime)},
-      {"RandomAccessTime", Measured(f.RandomAccessOn, r.RandomAccessTime)},
-      {"CpuUsage2x", Measured(f.Cpu2xOn, r.CpuUsage2x)},
-      {"CpuUsage4x", Measured(f.Cpu4xOn, r.CpuUsage4x)},
-      {"CpuUsage6x", Measured(f.Cpu6xOn, r.CpuUsage6x)},
-      {"CpuUsage8x", Measured(f.Cpu8xOn, r.CpuUsage8x)},
-      {"CpuUsage12x", Measured(f.Cpu12xOn, r.CpuUsage12x)},
-      {"CpuUsageUser", Measured(f.CpuUserOn, r.CpuUsageUser)},
-      {"BurstRate2k", Measured(f.Burst2kOn, r.BurstRate2k)},
-      {"BurstRate8k", Measured(f.Burst8kOn, r.BurstRate8k)},
-      {"BurstRate16k", Measured(f.Burst16kOn, r.BurstRate16k)},
-      {"SeekOverhead", Measured(f.OverheadOn, r.SeekOverhead)},
-      {"CpuCalibration", Measured(f.CalibrationOn, r.CpuCalibration)},
+  };
+  for (const FlagName& flag : kFlagNames) members.emplace_back(flag.name, Bool(r.flags.*flag.flag));
+  for (const CatalogueTest& test : kTestCatalogue) {
+    members.emplace_back(test.field_name, Measured(r.flags.*test.flag, r.*test.field));
+  }
+  const std::pair<const char*, std::string> rest[] = {
       // An index of 0 is one that was not computed.
       {"MultimediaIndex", Measured(r.MultimediaIndex != 0, r.MultimediaIndex)},
       {"ApplicationIndex", Measured(r.ApplicationIndex != 0, r.ApplicationIndex)},
@@ -178,9 +151,10 @@ std::string ResultsJson(const ReportContent& content, const JsonRunSource& sourc
       {"SimulatedProfile",
        source.simulated_profile ? JsonString(*source.simulated_profile) : "null"},
   };
+  members.insert(members.end(), std::begin(rest), std::end(rest));
   std::string out = "{\n";
   for (size_t i = 0; i < members.size(); ++i) {
-    out += "  \"" + std::string(members[i].first) + "\": " + members[i].second;
+    out += "  \"" + members[i].first + "\": " + members[i].second;
     out += i + 1 < members.size() ? ",\n" : "\n";
   }
   return out + "}\n";

@@ -1,28 +1,25 @@
 #include "cli/run_notes.h"
 
+#include <algorithm>
 #include <filesystem>
 
+#include "engine/engine.h"
+#include "platform/files.h"
+#include "run/test_catalogue.h"
 #include "run/value_text.h"
 
 namespace vantric {
 namespace {
 
-struct CpuTestName {
-  bool TestSettings::*asked;
-  bool TestFlags::*ran;
-  const char* name;  // empty: the user rate, named by its text
-};
-constexpr CpuTestName kCpuTests[] = {
-    {&TestSettings::cpu2x, &TestFlags::Cpu2xOn, "2X 300kps"},
-    {&TestSettings::cpu4x, &TestFlags::Cpu4xOn, "4X 600kps"},
-    {&TestSettings::cpu6x, &TestFlags::Cpu6xOn, "6X 900kps"},
-    {&TestSettings::cpu8x, &TestFlags::Cpu8xOn, "8X 1200kps"},
-    {&TestSettings::cpu12x, &TestFlags::Cpu12xOn, "12X 1800kps"},
-    {&TestSettings::cpuuser, &TestFlags::CpuUserOn, ""},
-};
-
-std::string CpuTestLabel(const CpuTestName& test, const TestSettings& settings) {
-  return *test.name ? test.name : "User " + settings.userval + "kps";
+// "DATA/VANTRIC.DAT (or DORVANE.DAT, ...)", as the system writes paths.
+std::string PlacesText() {
+  std::string text;
+  for (size_t i = 0; i < kTestFilePlaces.size(); ++i) {
+    std::string place = kTestFilePlaces[i] + 1;  // without the root's separator
+    std::replace(place.begin(), place.end(), '\\', NativePathSeparator());
+    text += (i == 0 ? "" : i == 1 ? " (or " : ", ") + place;
+  }
+  return text + ")";
 }
 
 // "/dev/sr0, Vendor Model Revision", as much of it as is known.
@@ -74,9 +71,7 @@ std::string NoDiscHelp(Drives& drives, const std::vector<std::string>& searched,
   if (searched.empty()) {
     text = "No CD-ROM drive was found to search, and no folder was given with --drive.\n";
   } else {
-    text =
-        "Looked for DATA/VANTRIC.DAT (or DORVANE.DAT, VANTRIC.DAT, "
-        "MIRELTON/VANTRIC/VANTRIC.DAT) on:\n";
+    text = "Looked for " + PlacesText() + " on:\n";
     for (const std::string& letter : searched) {
       const std::string root = letter + "\\";
       // An optical drive is named by its device; a folder by its path.
@@ -102,8 +97,8 @@ std::string NoDiscHelp(Drives& drives, const std::vector<std::string>& searched,
 
 std::optional<std::string> CpuTestsWithoutRead16(const TestSettings& settings) {
   if (settings.read16) return std::nullopt;
-  for (const CpuTestName& test : kCpuTests) {
-    if (settings.*test.asked) {
+  for (const CatalogueTest& test : kTestCatalogue) {
+    if (test.call.test == EngineTest::kCpuUsage && settings.*test.setting) {
       return "Note: the CPU tests need the 16k read test; add read16 to --tests to run them. "
              "The report shows them as Disabled.";
     }
@@ -115,9 +110,10 @@ std::vector<std::string> CpuTestsBeyondTheDrive(const TestSettings& settings,
                                                 const TestResults& results) {
   std::vector<std::string> notes;
   if (!settings.read16) return notes;
-  for (const CpuTestName& test : kCpuTests) {
-    if (!(settings.*test.asked) || results.flags.*test.ran) continue;
-    notes.push_back("Note: the " + CpuTestLabel(test, settings) +
+  for (const CatalogueTest& test : kTestCatalogue) {
+    if (test.call.test != EngineTest::kCpuUsage) continue;
+    if (!(settings.*test.setting) || results.flags.*test.flag) continue;
+    notes.push_back("Note: the " + ResultLabel(test, settings.userval) +
                     " CPU test was not run: the drive's 16k outside rate in pass 1, " +
                     KpsText(results.FirstPassRead16Outside) +
                     ", is too slow for it. The report shows it as Disabled.");

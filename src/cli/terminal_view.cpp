@@ -1,27 +1,9 @@
 #include "cli/terminal_view.h"
 
-#include <map>
-
 #include "cli/interrupt.h"
+#include "run/test_catalogue.h"
 
 namespace vantric {
-namespace {
-
-// The names the results window shows beside each value.
-std::string ValueName(std::string_view label) {
-  static const std::map<std::string_view, const char*> names = {
-      {"read16vi", "16k inside"}, {"read16vc", "16k center"},   {"read16vo", "16k outside"},
-      {"read2vi", "2k inside"},   {"read2vc", "2k center"},     {"read2vo", "2k outside"},
-      {"latv", "OS Overhead"},    {"seekfullv", "Full Stroke"}, {"seekrandv", "Random Access"},
-      {"cpu2xv", "2X 300kps"},    {"cpu4xv", "4X 600kps"},      {"cpu6xv", "6X 900kps"},
-      {"cpu8xv", "8X 1200kps"},   {"cpu12xv", "12X 1800kps"},   {"cpuuxv", "User"},
-      {"burst2kv", "2k burst"},   {"burst8kv", "8k burst"},     {"burst16kv", "16k burst"},
-  };
-  const auto found = names.find(label);
-  return found == names.end() ? std::string() : found->second;
-}
-
-}  // namespace
 
 void TerminalPump::ProcessMessages() {
   if (engine_ && InterruptRequested()) engine_->CancelRequested = true;
@@ -49,10 +31,11 @@ void TerminalView::SetWindowCaption(const std::string& text) {
 }
 
 void TerminalView::SetText(std::string_view control, const std::string& text) {
-  const std::string name = ValueName(control);
-  if (!show_progress_ || name.empty() || text.empty()) return;
+  // Each value as it arrives, under the name the results window shows beside it.
+  const CatalogueTest* test = FindByValueLabel(control);
+  if (!show_progress_ || !test || text.empty()) return;
   EndProgressLine();
-  err_ << name << ": " << text << "\n";
+  err_ << test->text << ": " << text << "\n";
   DrawProgressLine();
 }
 

@@ -1,5 +1,8 @@
+#include <algorithm>
+
 #include "engine/engine.h"
 #include "engine/rounding.h"
+#include "engine/test_reach.h"
 
 namespace vantric {
 namespace {
@@ -21,7 +24,30 @@ constexpr int kOverheadSteps = 8;
 constexpr int kFullStrokeSteps = 32;
 constexpr int kRandomSteps = 200;
 
+// Seek overhead step i moves away, comes back, then times the read of the very next sector.
+constexpr int32_t kOverheadAwaySector = 130000;
+constexpr int32_t kOverheadBackSector = 25000;
+constexpr int32_t kOverheadStride = 1234;
+// Full stroke step i reads far out, then near the start, each 32 sectors on from the last.
+constexpr int32_t kFullStrokeFarSector = 270000;
+constexpr int32_t kFullStrokeStride = 32;
+
 }  // namespace
+
+int64_t SeekOverheadLastSector() {
+  return kOverheadAwaySector + int64_t{kOverheadStride} * kOverheadSteps;
+}
+
+int64_t FullStrokeLastSector() {
+  return kFullStrokeFarSector + int64_t{kFullStrokeStride} * kFullStrokeSteps;
+}
+
+int64_t RandomAccessLastSector() {
+  AccessPositions generator;
+  int64_t last = 1;
+  for (int i = 0; i < kRandomSteps; ++i) last = std::max<int64_t>(last, generator.Next());
+  return last;
+}
 
 double Engine::RunSeekOverheadTest() {
   Announce("Current Test: Seek Overhead");
@@ -30,10 +56,10 @@ double Engine::RunSeekOverheadTest() {
   int64_t total = 0;
   for (int i = 1; i <= kOverheadSteps; ++i) {
     if (ReachProgressPoint(static_cast<int>(Round(i / 8.0 * 100)))) break;
-    ReadSectorAt(130000 + 1234 * i);
-    ReadSectorAt(25000 + 1234 * i);
+    ReadSectorAt(kOverheadAwaySector + kOverheadStride * i);
+    ReadSectorAt(kOverheadBackSector + kOverheadStride * i);
     const int64_t before = clock.Counter();
-    ReadSectorAt(25001 + 1234 * i);
+    ReadSectorAt(kOverheadBackSector + 1 + kOverheadStride * i);
     total += clock.Counter() - before;
   }
   // Always the mean of eight, even when cancelled early.
@@ -47,8 +73,8 @@ double Engine::RunFullStrokeTest() {
   const int64_t start = clock.Counter();
   for (int i = 1; i <= kFullStrokeSteps; ++i) {
     if (ReachProgressPoint(static_cast<int>(Round(i / 32.0 * 100)))) break;
-    ReadSectorAt(270000 + 32 * i);
-    ReadSectorAt(32 * i);
+    ReadSectorAt(kFullStrokeFarSector + kFullStrokeStride * i);
+    ReadSectorAt(kFullStrokeStride * i);
   }
   const int64_t end = clock.Counter();
   return Seconds(end - start) * 1000 * (1.0 / 64) - baselines_->SeekOverhead;

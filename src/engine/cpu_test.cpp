@@ -2,6 +2,7 @@
 
 #include "engine/engine.h"
 #include "engine/rounding.h"
+#include "engine/test_reach.h"
 
 namespace vantric {
 namespace {
@@ -17,7 +18,20 @@ int32_t CpuTestStartSector(int32_t rate) {
   return static_cast<int32_t>(sector);
 }
 
+// The extra millisecond keeps the reads a little below the nominal rate.
+double TickMilliseconds(int32_t block_size, int32_t rate) {
+  return block_size * (1000.0 / rate) + 1;
+}
+
+int64_t TicksPerTrial(double tick) { return Round(kTrialMilliseconds / tick); }
+
 }  // namespace
+
+int64_t CpuTestLastSector(int32_t block_size, int32_t rate, bool with_reads) {
+  const int64_t reads =
+      with_reads ? kTrials * TicksPerTrial(TickMilliseconds(block_size, rate)) : 0;
+  return CpuTestStartSector(rate) + reads * block_size;
+}
 
 double Engine::RunCpuTest(int32_t block_size, int32_t rate, bool with_reads) {
   Announce(with_reads
@@ -25,9 +39,8 @@ double Engine::RunCpuTest(int32_t block_size, int32_t rate, bool with_reads) {
                : std::string("Current Test: CPU Vantric"));
   ReadSectorAt(CpuTestStartSector(rate));
 
-  // The extra millisecond keeps the reads a little below the nominal rate.
-  const double tick = block_size * (1000.0 / rate) + 1;
-  const int64_t ticks_per_trial = Round(kTrialMilliseconds / tick);
+  const double tick = TickMilliseconds(block_size, rate);
+  const int64_t ticks_per_trial = TicksPerTrial(tick);
   PaceUntil(kSettleMilliseconds);
   const int32_t sectors_per_tick = with_reads ? block_size : 0;
 

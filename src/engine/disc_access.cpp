@@ -2,23 +2,23 @@
 #include <limits>
 
 #include "engine/engine.h"
+#include "engine/test_positions.h"
 
 namespace vantric {
 namespace {
 
 constexpr const char* kCdfsKey = "System\\CurrentControlSet\\Control\\FileSystem\\CDFS";
 
-// The places a test file may sit on a drive, in the order they are tried.
-constexpr std::array<const char*, 4> kTestFilePlaces = {
+constexpr uint32_t kWindows95Bit = 0x80000000u;
+
+}  // namespace
+
+const std::array<const char*, 4> kTestFilePlaces = {
     "\\DATA\\VANTRIC.DAT",
     "\\DORVANE.DAT",
     "\\VANTRIC.DAT",
     "\\MIRELTON\\VANTRIC\\VANTRIC.DAT",
 };
-
-constexpr uint32_t kWindows95Bit = 0x80000000u;
-
-}  // namespace
 
 Engine::Engine(Platform platform) : platform_(platform) {}
 
@@ -108,6 +108,11 @@ std::string Engine::ReadFailureMessage() const {
 bool Engine::ReadOrSkip(int32_t count) { return count == 0 || ReadSequential(count); }
 
 void Engine::SeekToStart() { ReadSectorAt(0); }
+
+void Engine::WarmUpStep(int step) {
+  ReadSectorAt(WarmUpSector(step));
+  for (int32_t read = 0; read < kWarmUpReads; ++read) ReadSequential(kWarmUpSectorsPerRead);
+}
 
 bool Engine::IsWindowsNT() { return (platform_.system.GetVersion() & kWindows95Bit) == 0; }
 

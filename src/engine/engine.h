@@ -8,11 +8,15 @@
 #include <vector>
 
 #include "engine/sector_buffer.h"
+#include "engine/test_call.h"
 #include "platform/platform.h"
 
 namespace vantric {
 
 inline constexpr int32_t SECTOR_SIZE = 2048;
+
+// The places a test file may sit on a drive, in the order they are tried.
+extern const std::array<const char*, 4> kTestFilePlaces;
 
 enum DiscSearchResult { NoDisc = 0, SeveralDiscs = 1, DiscOpened = 2 };
 
@@ -30,6 +34,8 @@ struct ReadFailure {
   int32_t sector = 0;  // the first sector the read asked for
   int error = 0;       // the disc file's LastError()
 };
+
+struct ReadTestShape;
 
 // The benchmark engine: disc discovery, sector access, timing and every test. One instance
 // lives for the whole program; it holds what the program treats as module-level state.
@@ -62,6 +68,10 @@ class Engine {
   double RunRandomAccessTest();
   double RunCpuTest(int32_t block_size, int32_t rate, bool with_reads);
   double RunBurstTest(int32_t block_size);
+  // One of the above, as the run calls it.
+  double RunTest(const TestCall& call);
+  // Warm-up step 1..kWarmUpSteps: a positioned read at WarmUpSector(step) and the sectors after it.
+  void WarmUpStep(int step);
 
   // The first failed read since the test file was opened or the record was cleared; after it
   // no read reaches the drive and every test stops at its next progress point.
@@ -93,7 +103,6 @@ class Engine {
   bool CancelRequested = false;
 
  private:
-  struct ReadTestShape;
   double RunReadTest(const ReadTestShape& shape, int32_t start_sector);
   void Announce(const std::string& caption);
   bool ReachProgressPoint(int percent);

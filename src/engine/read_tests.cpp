@@ -1,10 +1,11 @@
 #include "engine/engine.h"
 #include "engine/rounding.h"
+#include "engine/test_reach.h"
 
 namespace vantric {
 
 // The two sequential read tests differ only in these numbers.
-struct Engine::ReadTestShape {
+struct ReadTestShape {
   const char* caption;
   int32_t sectors_per_block;
   int blocks_per_trial;
@@ -17,7 +18,22 @@ constexpr int kTrials = 4;
 constexpr int kUntimedBlocks = 4;
 constexpr double kKilobytesPerTrial = 512;
 
+constexpr ReadTestShape k16kShape = {"Current Test: Read 16k", 8, 32, 2};
+constexpr ReadTestShape k2kShape = {"Current Test: Read 2k", 1, 256, 8};
+
+// The positioning read, the untimed blocks and the four trials follow each other.
+int64_t LastSectorOf(const ReadTestShape& shape, int32_t start_sector) {
+  const int64_t blocks = kUntimedBlocks + int64_t{kTrials} * shape.blocks_per_trial;
+  return start_sector + blocks * shape.sectors_per_block;
+}
+
 }  // namespace
+
+int64_t Read16kTestLastSector(int32_t start_sector) {
+  return LastSectorOf(k16kShape, start_sector);
+}
+
+int64_t Read2kTestLastSector(int32_t start_sector) { return LastSectorOf(k2kShape, start_sector); }
 
 double Engine::RunReadTest(const ReadTestShape& shape, int32_t start_sector) {
   Announce(shape.caption);
@@ -46,14 +62,8 @@ double Engine::RunReadTest(const ReadTestShape& shape, int32_t start_sector) {
   return PickRepresentativeSample();
 }
 
-double Engine::RunRead16kTest(int32_t start_sector) {
-  static constexpr ReadTestShape kShape = {"Current Test: Read 16k", 8, 32, 2};
-  return RunReadTest(kShape, start_sector);
-}
+double Engine::RunRead16kTest(int32_t start_sector) { return RunReadTest(k16kShape, start_sector); }
 
-double Engine::RunRead2kTest(int32_t start_sector) {
-  static constexpr ReadTestShape kShape = {"Current Test: Read 2k", 1, 256, 8};
-  return RunReadTest(kShape, start_sector);
-}
+double Engine::RunRead2kTest(int32_t start_sector) { return RunReadTest(k2kShape, start_sector); }
 
 }  // namespace vantric

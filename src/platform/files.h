@@ -66,6 +66,9 @@ int AppendAccessError(const std::string& path);
 // written to.
 bool ReplaceFileContents(const std::string& path, std::string_view bytes);
 
+// What separates the parts of a path as the system writes it: '/' or '\\'.
+char NativePathSeparator();
+
 // The system's wording of one of its error codes.
 std::string SystemErrorText(int code);
 

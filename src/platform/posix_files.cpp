@@ -165,6 +165,8 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
   return true;
 }
 
+char NativePathSeparator() { return '/'; }
+
 std::string SystemErrorText(int code) { return std::strerror(code); }
 
 bool DirectoryEntryExists(const std::string& name) {

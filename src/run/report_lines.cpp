@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "run/test_catalogue.h"
 #include "run/value_text.h"
 
 namespace vantric {
@@ -66,31 +67,14 @@ std::vector<ReportLine> ReportLines(const ReportContent& content) {
   lines.Line(ReportFont::kBody, ReportColumn::kIndent, content.Edit2, 1);
   lines.Line(ReportFont::kBody, ReportColumn::kIndent, content.Edit3, 2);
 
-  lines.Heading("Read Tests");
-  lines.Result("16k outside: ", on.Read16On, KpsText(r.Read16Outside));
-  lines.Result("16k center: ", on.Read16On, KpsText(r.Read16Center));
-  lines.Result("16k inside: ", on.Read16On, KpsText(r.Read16Inside));
-  lines.Result("2k outside: ", on.Read2On, KpsText(r.Read2Outside));
-  lines.Result("2k center: ", on.Read2On, KpsText(r.Read2Center));
-  lines.Result("2k inside: ", on.Read2On, KpsText(r.Read2Inside), 2);
-
-  lines.Heading("Seek Tests");
-  lines.Result("Full Stroke: ", on.FullStrokeOn, MsText(r.FullStrokeTime));
-  lines.Result("Random Access: ", on.RandomAccessOn, MsText(r.RandomAccessTime));
-  lines.Result("Overhead: ", on.OverheadOn, MsText(r.SeekOverhead), 2);
-
-  lines.Heading("CPU Tests");
-  lines.Result("2X 300kps: ", on.Cpu2xOn, PercentText(r.CpuUsage2x));
-  lines.Result("4X 600kps: ", on.Cpu4xOn, PercentText(r.CpuUsage4x));
-  lines.Result("6X 900kps: ", on.Cpu6xOn, PercentText(r.CpuUsage6x));
-  lines.Result("8X 1200kps: ", on.Cpu8xOn, PercentText(r.CpuUsage8x));
-  lines.Result("12X 1800kps: ", on.Cpu12xOn, PercentText(r.CpuUsage12x));
-  lines.Result("User " + content.userval + "kps: ", on.CpuUserOn, PercentText(r.CpuUsageUser), 2);
-
-  lines.Heading("Burst Tests");
-  lines.Result("2k burst: ", on.Burst2kOn, KpsText(r.BurstRate2k));
-  lines.Result("8k burst: ", on.Burst8kOn, KpsText(r.BurstRate8k));
-  lines.Result("16k burst: ", on.Burst16kOn, KpsText(r.BurstRate16k), 2);
+  for (const ReportSection& section : ReportSections()) {
+    lines.Heading(section.report_heading);
+    for (const CatalogueTest* test : section.rows) {
+      const int advance = test == section.rows.back() ? 2 : 1;
+      lines.Result(ResultLabel(*test, content.userval) + ": ", on.*test->flag,
+                   ValueText(*test, r.*test->field), advance);
+    }
+  }
 
   lines.Heading("CDFS Cache Info (Win95 only)");
   lines.Row("CDFS read ahead: ", CdfsText(content.CdfsPrefetch));

@@ -1,6 +1,7 @@
 #include "run/results_log.h"
 
 #include "platform/files.h"
+#include "run/test_catalogue.h"
 #include "run/value_text.h"
 
 namespace vantric {
@@ -13,14 +14,6 @@ class LogLines {
   void Line(std::string text) { lines_.push_back(std::move(text)); }
   void Empty() { lines_.emplace_back(); }
   void Indented(const std::string& text) { lines_.push_back(kIndent + text); }
-  // A result line, or its "Disabled" form; the two labels differ for 8X and 12X.
-  void Result(const std::string& label, bool on, const std::string& value,
-              const std::string& disabled_label) {
-    Indented(on ? label + ": " + value : disabled_label + ": Disabled");
-  }
-  void Result(const std::string& label, bool on, const std::string& value) {
-    Result(label, on, value, label);
-  }
   std::vector<std::string> Take() { return std::move(lines_); }
 
  private:
@@ -46,7 +39,6 @@ ReportContent GatherReportContent(Engine& engine, const TestSettings& settings,
 
 std::vector<std::string> ResultsLogLines(const ReportContent& content) {
   const TestResults& r = content.results;
-  const TestFlags& on = r.flags;
   LogLines lines;
 
   lines.Empty();
@@ -61,44 +53,23 @@ std::vector<std::string> ResultsLogLines(const ReportContent& content) {
   lines.Indented(content.Edit3);
   lines.Empty();
 
-  lines.Line("Read Tests");
-  if (on.Read16On) {
-    lines.Indented("16k outside: " + KpsText(r.Read16Outside));
-    lines.Indented("16k center: " + KpsText(r.Read16Center));
-    lines.Indented("16k inside: " + KpsText(r.Read16Inside));
-  } else {
-    lines.Indented("16k read: Disabled");
+  for (const ReportSection& section : ReportSections()) {
+    lines.Line(section.log_heading);
+    const CatalogueTest* previous = nullptr;
+    for (const CatalogueTest* test : section.rows) {
+      const bool on = r.flags.*test->flag;
+      // A test measured at several places is disabled in one line.
+      const bool disabled_already = previous && previous->flag == test->flag && !on;
+      if (on) {
+        lines.Indented(ResultLabel(*test, content.userval) + ": " +
+                       ValueText(*test, r.*test->field));
+      } else if (!disabled_already) {
+        lines.Indented(LogDisabledLabel(*test) + ": Disabled");
+      }
+      previous = test;
+    }
+    lines.Empty();
   }
-  if (on.Read2On) {
-    lines.Indented("2k outside: " + KpsText(r.Read2Outside));
-    lines.Indented("2k center: " + KpsText(r.Read2Center));
-    lines.Indented("2k inside: " + KpsText(r.Read2Inside));
-  } else {
-    lines.Indented("2k block: Disabled");
-  }
-  lines.Empty();
-
-  lines.Line("Access Tests");
-  lines.Result("Full Stroke", on.FullStrokeOn, MsText(r.FullStrokeTime));
-  lines.Result("Random Access", on.RandomAccessOn, MsText(r.RandomAccessTime));
-  lines.Result("Overhead", on.OverheadOn, MsText(r.SeekOverhead));
-  lines.Empty();
-
-  lines.Line("CPU Tests");
-  lines.Result("2X 300kps", on.Cpu2xOn, PercentText(r.CpuUsage2x));
-  lines.Result("4X 600kps", on.Cpu4xOn, PercentText(r.CpuUsage4x));
-  lines.Result("6X 900kps", on.Cpu6xOn, PercentText(r.CpuUsage6x));
-  lines.Result("8X 1200kps", on.Cpu8xOn, PercentText(r.CpuUsage8x), "8x 1200kps");
-  lines.Result("12X 1800kps", on.Cpu12xOn, PercentText(r.CpuUsage12x), "12x 1800kps");
-  lines.Result("User " + content.userval + "kps", on.CpuUserOn, PercentText(r.CpuUsageUser),
-               "User");
-  lines.Empty();
-
-  lines.Line("Burst Tests");
-  lines.Result("2k burst", on.Burst2kOn, KpsText(r.BurstRate2k));
-  lines.Result("8k burst", on.Burst8kOn, KpsText(r.BurstRate8k));
-  lines.Result("16k burst", on.Burst16kOn, KpsText(r.BurstRate16k));
-  lines.Empty();
 
   lines.Line("CDFS Cache Info (Win95 only)");
   lines.Indented("CDFS read ahead: " + CdfsText(content.CdfsPrefetch));

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/test_positions.h"
 #include "sim/drive_faults.h"
 #include "sim/drive_model.h"
 #include "sim/drive_profiles.h"
@@ -17,8 +18,7 @@ namespace vantric {
 // busy-poll the counter for about 80 s of virtual time in a full run, so this sets both the
 // calibration (1000 polls per ms) and how long a simulated run takes for real.
 inline constexpr int64_t kSimulatedPollNanoseconds = 1000;
-// Long enough for every sector the tests read (0 to 299,556).
-inline constexpr int64_t kSimulatedTestFileBytes = 613'492'736;
+inline constexpr int64_t kSimulatedTestFileBytes = kFullTestFileBytes;
 inline constexpr const char* kSimulatedTestFilePath = "D:\\DATA\\VANTRIC.DAT";
 
 // Everything a front end needs for --simulate PROFILE: a virtual clock, and a drive table in

@@ -4,11 +4,11 @@
 
 #include "engine/engine.h"
 #include "run/test_results.h"
-#include "ui/Unit2.h"
-#include "ui/Unit3.h"
-#include "ui/Unit4.h"
+#include "ui/configuration_dialog.h"
 #include "ui/forms.h"
-#include "ui/unit1.h"
+#include "ui/main_window.h"
+#include "ui/results_window.h"
+#include "ui/user_information_dialog.h"
 
 namespace vantric {
 

@@ -177,13 +177,36 @@ TEST(CliProcessTest, AFailedReadEndsTheRunWithNothingWritten) {
       << result.err;
 }
 
-TEST(CliProcessTest, ALogThatCannotBeWrittenExitsOneAfterTheReport) {
+// A file that passes the checks before the run but cannot be written after it: the report is
+// on stdout all the same, and the exit code says what was lost.
+TEST(CliProcessTest, AFileThatCannotBeWrittenAfterTheRunExitsOneAfterTheReport) {
   if (::access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full";
-  const ProcessResult result =
-      Cli({"--simulate", "ideal-8x-clv", "--tests", "burst2k", "--log", "/dev/full"});
-  EXPECT_EQ(result.exit_code, 1);
-  EXPECT_NE(result.err.find("Error writing log file.\n"), std::string::npos) << result.err;
-  EXPECT_NE(result.out.find("\n     2k burst: "), std::string::npos);
+  ScratchDir dir("cli-full");
+  // The curve file's kind comes from its extension.
+  const fs::path full_csv = dir.path() / "curve.csv";
+  fs::create_symlink("/dev/full", full_csv);
+  const struct {
+    std::vector<std::string> arguments;
+    std::string error, report;
+  } cases[] = {
+      {{"--tests", "burst2k", "--log", "/dev/full"},
+       "Error writing log file.\n",
+       "\n     2k burst: "},
+      {{"--tests", "burst2k", "--json", "/dev/full"},
+       "Error writing JSON file.\n",
+       "\n     2k burst: "},
+      {{"--curve", full_csv.string()},
+       "Error writing curve file " + full_csv.string() + ".\n",
+       "\nShape:   CLV\n"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> arguments = {"--simulate", "ideal-8x-clv"};
+    arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+    const ProcessResult result = Cli(arguments);
+    EXPECT_EQ(result.exit_code, 1) << c.error;
+    EXPECT_NE(result.err.find(c.error), std::string::npos) << result.err;
+    EXPECT_NE(result.out.find(c.report), std::string::npos) << result.out;
+  }
 }
 
 TEST(CliProcessTest, JsonOnStdoutReplacesTheReport) {

@@ -6,6 +6,7 @@
 
 #include "cli/cli_app.h"
 #include "cli/run_notes.h"
+#include "engine/test_positions.h"
 #include "json_reader.h"
 
 namespace vantric::testing {
@@ -173,6 +174,28 @@ TEST(CliRunTest, TheDriveThatWasMeasuredIsNamed) {
                 .find("\n  D: /dev/sr0, ACME CD-52 1.0 (CD-ROM drive)\n"
                       "    cannot open /dev/sr0 (Permission denied).\n"),
             std::string::npos);
+}
+
+// The warning is for a run that will fail: tests that stay within a short file run to the end.
+TEST(CliRunTest, AShortTestFileIsWarnedOfOnlyWhenTheSelectedTestsReadBeyondIt) {
+  const int64_t bytes = (kWarmUpLastSector + 1) * int64_t{SECTOR_SIZE};
+  const struct {
+    const char* tests;
+    bool warned;
+    int code;
+  } cases[] = {{"burst2k,burst16k", false, kExitCompleted}, {"seekrand", true, kExitReadFailed}};
+  for (const auto& c : cases) {
+    CliOptions options;
+    ASSERT_EQ(ParseCliOptions({"--tests", c.tests}, &options), std::nullopt);
+    SimulatedMachine machine(MakeSimulation("8x-clv", nullptr, bytes), "8x-clv");
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCliOn(options, machine, out, err, false), c.code) << c.tests << "\n" << err.str();
+    EXPECT_EQ(err.str().find("Warning: the test file holds " + std::to_string(bytes) + " bytes") !=
+                  std::string::npos,
+              c.warned)
+        << c.tests << "\n"
+        << err.str();
+  }
 }
 
 }  // namespace

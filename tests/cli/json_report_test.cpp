@@ -62,5 +62,60 @@ TEST(JsonReportTest, TestsNotRunAreNull) {
   }
 }
 
+// Each number is the result it is named for, and null when its test was not part of the run.
+TEST(JsonReportTest, EachMeasuredNumberIsItsOwnResult) {
+  struct Member {
+    const char* key;
+    double TestResults::*value;
+    bool TestFlags::*flag;  // nullptr: an index, null when 0
+  };
+  constexpr Member kMembers[] = {
+      {"Read16Inside", &TestResults::Read16Inside, &TestFlags::Read16On},
+      {"Read16Center", &TestResults::Read16Center, &TestFlags::Read16On},
+      {"Read16Outside", &TestResults::Read16Outside, &TestFlags::Read16On},
+      {"Read2Inside", &TestResults::Read2Inside, &TestFlags::Read2On},
+      {"Read2Center", &TestResults::Read2Center, &TestFlags::Read2On},
+      {"Read2Outside", &TestResults::Read2Outside, &TestFlags::Read2On},
+      {"FullStrokeTime", &TestResults::FullStrokeTime, &TestFlags::FullStrokeOn},
+      {"RandomAccessTime", &TestResults::RandomAccessTime, &TestFlags::RandomAccessOn},
+      {"CpuUsage2x", &TestResults::CpuUsage2x, &TestFlags::Cpu2xOn},
+      {"CpuUsage4x", &TestResults::CpuUsage4x, &TestFlags::Cpu4xOn},
+      {"CpuUsage6x", &TestResults::CpuUsage6x, &TestFlags::Cpu6xOn},
+      {"CpuUsage8x", &TestResults::CpuUsage8x, &TestFlags::Cpu8xOn},
+      {"CpuUsage12x", &TestResults::CpuUsage12x, &TestFlags::Cpu12xOn},
+      {"CpuUsageUser", &TestResults::CpuUsageUser, &TestFlags::CpuUserOn},
+      {"BurstRate2k", &TestResults::BurstRate2k, &TestFlags::Burst2kOn},
+      {"BurstRate8k", &TestResults::BurstRate8k, &TestFlags::Burst8kOn},
+      {"BurstRate16k", &TestResults::BurstRate16k, &TestFlags::Burst16kOn},
+      {"SeekOverhead", &TestResults::SeekOverhead, &TestFlags::OverheadOn},
+      {"CpuCalibration", &TestResults::CpuCalibration, &TestFlags::CalibrationOn},
+      {"MultimediaIndex", &TestResults::MultimediaIndex, nullptr},
+      {"ApplicationIndex", &TestResults::ApplicationIndex, nullptr},
+  };
+  TestResults all_on;
+  double value = 100;
+  for (const Member& m : kMembers) {
+    all_on.*m.value = value += 11.125;  // a value no other member has
+    if (m.flag) all_on.flags.*m.flag = true;
+  }
+  const auto json_of = [](const TestResults& r) {
+    return ParseFlatJson(ResultsJson({r, "", "", "", "", "", "", 0, 0}, {}));
+  };
+  const JsonObject json = json_of(all_on);
+  for (const Member& m : kMembers) {
+    ASSERT_TRUE(std::holds_alternative<double>(json.at(m.key))) << m.key;
+    EXPECT_EQ(std::get<double>(json.at(m.key)), all_on.*m.value) << m.key;
+  }
+  for (const Member& m : kMembers) {
+    TestResults off = all_on;
+    if (m.flag) {
+      off.flags.*m.flag = false;
+    } else {
+      off.*m.value = 0;
+    }
+    EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(json_of(off).at(m.key))) << m.key;
+  }
+}
+
 }  // namespace
 }  // namespace vantric::testing

@@ -2,30 +2,24 @@
 // timed stretches would measure the allocator too.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
+#include <memory>
+#include <vector>
 
+#include "counting_new.h"
 #include "engine/engine.h"
 #include "fakes.h"
 #include "sim/simulation.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
-  throw std::bad_alloc();
-}
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 
 namespace vantric::testing {
 namespace {
 
 TEST(ReadAllocationTest, EngineReadsAllocateNothing) {
+  {
+    const long before = AllocationCount();
+    const std::vector<int> probe(100);
+    EXPECT_NE(probe.data(), nullptr);
+    EXPECT_GT(AllocationCount() - before, 0) << "the counter must see an allocation";
+  }
   std::string error;
   std::unique_ptr<Simulation> simulation = MakeSimulation("8x-clv", &error);
   ASSERT_TRUE(simulation) << error;
@@ -36,7 +30,7 @@ TEST(ReadAllocationTest, EngineReadsAllocateNothing) {
   engine.ScanDrives();
   ASSERT_EQ(engine.FindTestDisc(), DiscOpened);
 
-  const long before = allocations;
+  const long before = AllocationCount();
   for (int32_t sector : {0, 150'000, 299'556, 299'557, -1}) {
     engine.ReadSectorAt(sector);
     engine.ReadSequential(8);
@@ -44,7 +38,7 @@ TEST(ReadAllocationTest, EngineReadsAllocateNothing) {
     engine.ReadOrSkip(16);
   }
   engine.SeekToStart();
-  EXPECT_EQ(allocations - before, 0);
+  EXPECT_EQ(AllocationCount() - before, 0);
 }
 
 }  // namespace

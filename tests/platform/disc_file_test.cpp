@@ -3,8 +3,10 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <vector>
@@ -142,6 +144,28 @@ TEST(DiscFile, FallsBackToUncachedWhenDirectIsRefused) {
   EXPECT_NE(drives.LastOpenNote().find("uncached"), std::string::npos) << drives.LastOpenNote();
   EXPECT_NE(drives.LastOpenNote().find("refuses direct reads"), std::string::npos);
   ExpectFileReadsLikeTheFile(*file, content);
+}
+
+// A test file that shrinks under the run (rewritten, or a disc pulled out of a network share)
+// cuts a read short without an error from the system: the run's message must say what
+// happened, not whatever error number an earlier call left behind.
+TEST(DiscFile, AReadCutShortByAShrinkingFileIsNamedAsSuch) {
+  TempDir dir;
+  const std::string path = dir / "VANTRIC.DAT";
+  WriteFile(path, PatternBytes(64 * kSector));
+  std::string why_not;
+  std::unique_ptr<LinuxDiscFile> files[] = {OpenDirect(path, &why_not), OpenUncached(path, "")};
+  std::filesystem::resize_file(path, 40 * kSector);
+  AlignedBuffer buffer;
+  for (const auto& file : files) {
+    if (file == nullptr) continue;
+    SCOPED_TRACE(ReadModeName(file->Mode()));
+    ASSERT_TRUE(file->Seek(37 * kSector));
+    errno = EIO;
+    EXPECT_FALSE(file->Read(buffer.get(), 8 * kSector)) << "sectors 37 to 44 cross the new end";
+    EXPECT_EQ(file->ErrorText(file->LastError()), "the read returned fewer bytes than asked for");
+  }
+  EXPECT_NE(files[1], nullptr);
 }
 
 }  // namespace

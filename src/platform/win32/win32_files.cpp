@@ -121,6 +121,8 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
   return true;
 }
 
+char NativePathSeparator() { return '\\'; }
+
 std::string SystemErrorText(int code) { return Win32ErrorText(static_cast<uint32_t>(code)); }
 
 bool DirectoryEntryExists(const std::string& name) {

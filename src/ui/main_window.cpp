@@ -1,13 +1,13 @@
-#include "ui/unit1.h"
+#include "ui/main_window.h"
 
 #include <QPalette>
 
-#include "ui/Unit2.h"
-#include "ui/Unit3.h"
 #include "ui/classic_style.h"
+#include "ui/configuration_dialog.h"
 #include "ui/controls.h"
 #include "ui/message_pump.h"
 #include "ui/pictures.h"
+#include "ui/results_window.h"
 #include "ui/standard_message.h"
 #include "ui/ui_fonts.h"
 

@@ -1,4 +1,4 @@
-#include "ui/Unit4.h"
+#include "ui/user_information_dialog.h"
 
 #include "ui/classic_style.h"
 #include "ui/controls.h"

@@ -1,18 +1,19 @@
-#include "ui/Unit3.h"
+#include "ui/results_window.h"
 
 #include <QCoreApplication>
 
 #include "run/description_texts.h"
 #include "run/run_benchmark.h"
+#include "run/test_catalogue.h"
 #include "run/text_readers.h"
-#include "ui/Unit2.h"
-#include "ui/Unit4.h"
 #include "ui/classic_style.h"
+#include "ui/configuration_dialog.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
 #include "ui/print/print_report.h"
 #include "ui/standard_message.h"
 #include "ui/ui_fonts.h"
+#include "ui/user_information_dialog.h"
 
 namespace vantric {
 namespace {
@@ -21,45 +22,18 @@ constexpr int kClientWidth = 449;
 constexpr int kClientHeight = 347;
 constexpr int kCaptionLimit = 255;
 
-// One test's line in a group: its name, right-aligned to end at x = 85, and its value.
-struct TestLine {
-  const char* name;
-  const char* text;
-  const char* value;
-  int top;
-};
-
-constexpr TestLine kReadLines[] = {
-    {"read16i", "16k inside", "read16vi", 17},  {"read2i", "2k inside", "read2vi", 29},
-    {"read16c", "16k center", "read16vc", 41},  {"read2c", "2k center", "read2vc", 53},
-    {"read16o", "16k outside", "read16vo", 64}, {"read2o", "2k outside", "read2vo", 76},
-};
-constexpr TestLine kSeekLines[] = {
-    {"seekfull", "Full Stroke", "seekfullv", 16},
-    {"seekrand", "Random Access", "seekrandv", 28},
-    {"lat", "OS Overhead", "latv", 40},
-};
-constexpr TestLine kCpuLines[] = {
-    {"cpu2x", "2X 300kps", "cpu2xv", 16},     {"cpu4x", "4X 600kps", "cpu4xv", 28},
-    {"cpu6x", "6X 900kps", "cpu6xv", 40},     {"cpu8x", "8X 1200kps", "cpu8xv", 52},
-    {"cpu12x", "12X 1800kps", "cpu12xv", 64}, {"cpuux", "User", "cpuuxv", 76},
-};
-constexpr TestLine kBurstLines[] = {
-    {"burst2k", "2k burst", "burst2kv", 16},
-    {"burst8k", "8k burst", "burst8kv", 28},
-    {"burst16k", "16k burst", "burst16kv", 40},
-};
-
-template <size_t N>
-void AddTestLines(QGroupBox* group, const TestLine (&lines)[N]) {
+// Each test's line in its group: its name, right-aligned to end at x = 85, and its value.
+void AddTestLines(QGroupBox* group, int group_number) {
   constexpr int kNameRightEdge = 85;
   constexpr int kNameWidth = 83;
   constexpr int kValueLeft = 92;
-  for (const TestLine& line : lines) {
-    QLabel* name = MakeLabel(
-        group, line.name, QRect(kNameRightEdge - kNameWidth, line.top, kNameWidth, 13), line.text);
+  for (const CatalogueTest& test : kTestCatalogue) {
+    if (test.group != group_number) continue;
+    QLabel* name =
+        MakeLabel(group, test.name_label,
+                  QRect(kNameRightEdge - kNameWidth, test.top, kNameWidth, 13), test.text);
     name->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    MakeLabel(group, line.value, QPoint(kValueLeft, line.top), QString());
+    MakeLabel(group, test.value_label, QPoint(kValueLeft, test.top), QString());
   }
 }
 
@@ -103,10 +77,10 @@ TForm3::TForm3(Engine& engine, TestResults& results, const Forms& forms)
   GroupBox2 = MakeGroupBox(this, "GroupBox2", {172, 4, 153, 98}, "Seek/Read Tests");
   GroupBox3 = MakeGroupBox(this, "GroupBox3", {9, 105, 153, 93}, "CPU Tests");
   GroupBox4 = MakeGroupBox(this, "GroupBox4", {172, 105, 153, 93}, "Burst Tests");
-  AddTestLines(GroupBox1, kReadLines);
-  AddTestLines(GroupBox2, kSeekLines);
-  AddTestLines(GroupBox3, kCpuLines);
-  AddTestLines(GroupBox4, kBurstLines);
+  AddTestLines(GroupBox1, 1);
+  AddTestLines(GroupBox2, 2);
+  AddTestLines(GroupBox3, 3);
+  AddTestLines(GroupBox4, 4);
   MakeLabel(GroupBox4, "Label1", QPoint(15, 57), "For true burst do not use");
   MakeLabel(GroupBox4, "Label2", QPoint(15, 69), "read-ahead or caching.");
 

@@ -1,6 +1,7 @@
-#include "ui/Unit2.h"
+#include "ui/configuration_dialog.h"
 
 #include "run/settings_checks.h"
+#include "run/test_catalogue.h"
 #include "ui/classic_style.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
@@ -21,6 +22,11 @@ constexpr const char* kExplanation =
 
 bool RunModally(LogFileDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
 
+// A test's check box, named and labelled as the test's choice.
+QCheckBox* MakeChoice(QWidget* parent, const char* name, const QRect& geometry) {
+  return MakeCheckBox(parent, name, geometry, FindChoice(name).text);
+}
+
 }  // namespace
 
 TForm2::TForm2()
@@ -34,27 +40,27 @@ TForm2::TForm2()
   FixClientArea(this, 376, 272);
 
   GroupBox1 = MakeGroupBox(this, "GroupBox1", {4, 9, 81, 57}, "Read Tests");
-  read16 = MakeCheckBox(GroupBox1, "read16", {8, 16, 69, 17}, "16k block");
-  read2 = MakeCheckBox(GroupBox1, "read2", {8, 32, 61, 17}, "2k block");
+  read16 = MakeChoice(GroupBox1, "read16", {8, 16, 69, 17});
+  read2 = MakeChoice(GroupBox1, "read2", {8, 32, 61, 17});
 
   GroupBox2 = MakeGroupBox(this, "GroupBox2", {100, 9, 121, 57}, "Seek/Read Tests");
-  seekfull = MakeCheckBox(GroupBox2, "seekfull", {8, 16, 77, 17}, "Full Stroke");
-  seekrand = MakeCheckBox(GroupBox2, "seekrand", {8, 32, 105, 17}, "Random Access");
+  seekfull = MakeChoice(GroupBox2, "seekfull", {8, 16, 77, 17});
+  seekrand = MakeChoice(GroupBox2, "seekrand", {8, 32, 105, 17});
 
   GroupBox3 = MakeGroupBox(this, "GroupBox3", {232, 9, 141, 124}, "CPU Tests");
-  cpu2x = MakeCheckBox(GroupBox3, "cpu2x", {8, 16, 77, 17}, "2X 300kps");
-  cpu4x = MakeCheckBox(GroupBox3, "cpu4x", {8, 32, 77, 17}, "4X 600kps");
-  cpu6x = MakeCheckBox(GroupBox3, "cpu6x", {8, 48, 77, 17}, "6X 900kps");
-  cpu8x = MakeCheckBox(GroupBox3, "cpu8x", {8, 64, 77, 17}, "8X 1200kps");
-  cpu12x = MakeCheckBox(GroupBox3, "cpu12x", {8, 80, 77, 17}, "12X 1800kps");
-  cpuuser = MakeCheckBox(GroupBox3, "cpuuser", {8, 99, 49, 17}, "User");
+  cpu2x = MakeChoice(GroupBox3, "cpu2x", {8, 16, 77, 17});
+  cpu4x = MakeChoice(GroupBox3, "cpu4x", {8, 32, 77, 17});
+  cpu6x = MakeChoice(GroupBox3, "cpu6x", {8, 48, 77, 17});
+  cpu8x = MakeChoice(GroupBox3, "cpu8x", {8, 64, 77, 17});
+  cpu12x = MakeChoice(GroupBox3, "cpu12x", {8, 80, 77, 17});
+  cpuuser = MakeChoice(GroupBox3, "cpuuser", {8, 99, 49, 17});
   userval = MakeEdit(GroupBox3, "userval", {58, 97, 53, 21});
   Label1 = MakeLabel(GroupBox3, "Label1", QPoint(116, 100), "kps");
 
   GroupBox4 = MakeGroupBox(this, "GroupBox4", {232, 143, 141, 73}, "Buffer Tests");
-  burst2k = MakeCheckBox(GroupBox4, "burst2k", {8, 16, 65, 17}, "2k burst");
-  burst8k = MakeCheckBox(GroupBox4, "burst8k", {8, 32, 69, 17}, "8k burst");
-  burst16k = MakeCheckBox(GroupBox4, "burst16k", {8, 48, 73, 17}, "16k burst");
+  burst2k = MakeChoice(GroupBox4, "burst2k", {8, 16, 65, 17});
+  burst8k = MakeChoice(GroupBox4, "burst8k", {8, 32, 69, 17});
+  burst16k = MakeChoice(GroupBox4, "burst16k", {8, 48, 73, 17});
 
   Label2 = MakeLabel(this, "Label2", QPoint(4, 91), "Log File");
   LogEdit = MakeEdit(this, "LogEdit", {48, 87, 137, 21});
