@@ -180,11 +180,12 @@ std::string OpticalDriveProblem(const std::string& device_node, const OpticalDri
 std::unique_ptr<LinuxDiscFile> OpenOnOpticalDrive(const std::string& device_node,
                                                   const OpticalDriveState& state,
                                                   const std::string& path_in_image,
-                                                  const std::optional<std::string>& mounted_file) {
-  std::string why_not = OpticalDriveProblem(device_node, state);
-  if (why_not.empty()) {
+                                                  const std::optional<std::string>& mounted_file,
+                                                  std::string* why_not) {
+  *why_not = OpticalDriveProblem(device_node, state);
+  if (why_not->empty()) {
     if (auto file = OpenInImage(device_node, path_in_image,
-                                mounted_file ? SizeOf(*mounted_file) : -1, &why_not)) {
+                                mounted_file ? SizeOf(*mounted_file) : -1, why_not)) {
       return file;
     }
   }
@@ -192,7 +193,7 @@ std::unique_ptr<LinuxDiscFile> OpenOnOpticalDrive(const std::string& device_node
   // A mounted file system that takes direct reads (UDF does) is as exact as the device.
   std::string ignored;
   if (auto file = OpenDirect(*mounted_file, &ignored)) return file;
-  return OpenUncached(*mounted_file, kUncachedNote + why_not);
+  return OpenUncached(*mounted_file, kUncachedNote + *why_not);
 }
 
 }  // namespace vantric

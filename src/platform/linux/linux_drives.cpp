@@ -115,7 +115,11 @@ std::unique_ptr<DiscFile> LinuxDrives::OpenUnbuffered(const std::string& path) {
     const std::optional<std::string> in_volume = PathInVolume(rest);
     std::optional<std::string> mounted_file;
     if (state.mount_point) mounted_file = ResolveUnderRoot(*state.mount_point, rest);
-    if (in_volume) file = OpenOnOpticalDrive(node, state, *in_volume, mounted_file);
+    std::string why_not;
+    if (in_volume) file = OpenOnOpticalDrive(node, state, *in_volume, mounted_file, &why_not);
+    // A disc whose directory lists the file but whose drive will not read it: the search
+    // found it, so the user is told why it cannot be used.
+    if (!file) last_open_note_ = why_not;
   }
   if (file) last_open_note_ = file->Note();
   return file;
