@@ -6,6 +6,7 @@
 
 #include "cli/cli_checks.h"
 #include "cli/cli_user_information.h"
+#include "cli/compare_command.h"
 #include "cli/curve_command.h"
 #include "cli/json_report.h"
 #include "cli/run_notes.h"
@@ -13,6 +14,7 @@
 #include "engine/engine.h"
 #include "engine/test_positions.h"
 #include "platform/native.h"
+#include "run/program_version.h"
 #include "run/results_log.h"
 #include "run/run_benchmark.h"
 #include "run/settings_checks.h"
@@ -20,12 +22,6 @@
 
 namespace vantric {
 namespace {
-
-int InvalidOptions(std::ostream& err, const std::string& message) {
-  err << "vantric-cli: " << message << "\n"
-      << "Try 'vantric-cli --help' for more information.\n";
-  return kExitInvalidOptions;
-}
 
 void DescribeTestFile(Engine& engine, CliMachine& machine, const CliOptions& options,
                       const std::optional<DriveIdentity>& drive, std::ostream& err) {
@@ -109,8 +105,17 @@ std::optional<int> CheckOptions(CliOptions& options, std::ostream& err) {
 
 }  // namespace
 
+int InvalidOptions(std::ostream& err, const std::string& message) {
+  err << "vantric-cli: " << message << "\n"
+      << "Try 'vantric-cli --help' for more information.\n";
+  return kExitInvalidOptions;
+}
+
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
            bool err_is_terminal) {
+  if (!arguments.empty() && arguments[0] == "compare") {
+    return RunCompareCommand({arguments.begin() + 1, arguments.end()}, out, err);
+  }
   CliOptions options;
   if (auto error = ParseCliOptions(arguments, &options)) return InvalidOptions(err, *error);
   if (options.help) {
@@ -118,7 +123,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     return kExitCompleted;
   }
   if (options.version) {
-    out << "vantric-cli 1.65\n";
+    out << "vantric-cli " << kProgramVersion << "\n";
     return kExitCompleted;
   }
   if (options.simulate_profile == "list") {
