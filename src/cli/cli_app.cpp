@@ -5,6 +5,7 @@
 
 #include "cli/cli_checks.h"
 #include "cli/cli_user_information.h"
+#include "cli/compare_command.h"
 #include "cli/curve_command.h"
 #include "cli/json_report.h"
 #include "cli/run_notes.h"
@@ -13,6 +14,7 @@
 #include "engine/test_positions.h"
 #include "platform/files.h"
 #include "platform/native.h"
+#include "run/program_version.h"
 #include "run/results_log.h"
 #include "run/run_benchmark.h"
 #include "run/settings_checks.h"
@@ -21,19 +23,14 @@
 namespace vantric {
 namespace {
 
-int InvalidOptions(std::ostream& err, const std::string& message) {
-  err << "vantric-cli: " << message << "\n"
-      << "Try 'vantric-cli --help' for more information.\n";
-  return kExitInvalidOptions;
-}
-
 void DescribeTestFile(Engine& engine, Drives& drives, const CliOptions& options,
                       const std::optional<DriveIdentity>& drive, std::ostream& err) {
   const DiscFile& file = *engine.TestFile();
   err << TestFileLine(drives.LocalPath(engine.TestFilePath()), file.Mode(), drive,
                       InDriveFolder(drives, engine.TestFilePath(), options.drive_directories))
       << "\n";
-  if (const std::string note = drives.LastOpenNote(); !note.empty()) err << "Note: " << note << "\n";
+  if (const std::string note = drives.LastOpenNote(); !note.empty())
+    err << "Note: " << note << "\n";
   // A curve reads only what the file holds, so a short file ends no curve early; nor does it
   // end a run whose tests stay within it.
   const int64_t needed = TestFileBytesRead(options.settings);
@@ -108,8 +105,17 @@ std::optional<int> CheckOptions(CliOptions& options, std::ostream& err) {
 
 }  // namespace
 
+int InvalidOptions(std::ostream& err, const std::string& message) {
+  err << "vantric-cli: " << message << "\n"
+      << "Try 'vantric-cli --help' for more information.\n";
+  return kExitInvalidOptions;
+}
+
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
            bool err_is_terminal) {
+  if (!arguments.empty() && arguments[0] == "compare") {
+    return RunCompareCommand({arguments.begin() + 1, arguments.end()}, out, err);
+  }
   CliOptions options;
   if (auto error = ParseCliOptions(arguments, &options)) return InvalidOptions(err, *error);
   if (options.help) {
@@ -117,7 +123,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     return kExitCompleted;
   }
   if (options.version) {
-    out << "vantric-cli 1.65\n";
+    out << "vantric-cli " << kProgramVersion << "\n";
     return kExitCompleted;
   }
   if (options.simulate_profile == "list") {

@@ -71,6 +71,7 @@ std::string TestListHelp() {
 
 std::string CliUsage() {
   return "Usage: vantric-cli [NET] [options]\n"
+         "  or:  vantric-cli compare FILE... [--with LIST] [--json FILE] [--chart FILE.svg]\n"
          "Runs the CD-ROM benchmark without a window and prints the report on stdout.\n"
          "\n"
          "  NET                  also look for the test disc on network drives (first argument)\n"
@@ -99,15 +100,40 @@ std::string CliUsage() {
          "the report are one line each.\n"
          "Ctrl-C cancels the run or the curve; nothing is written then.\n"
          "\n"
+         "compare prints result files side by side: runs written by --json, or curves\n"
+         "written by --curve FILE.json. A column per file, headed by its drive and date; a\n"
+         "row per figure; each value's difference from the first column in percent,\n"
+         "marked better or worse.\n"
+         "  --with LIST          add a column per simulated drive in LIST (profiles,\n"
+         "                       comma-separated, or \"all\"), measured now: one pass of\n"
+         "                       the default tests, or a quick curve\n"
+         "  --json FILE          also write the comparison as JSON; \"-\": to stdout instead\n"
+         "                       of the table\n"
+         "  --chart FILE.svg     draw the compared curves on one chart\n"
+         "\n"
          "Exit codes:\n"
          "  0    the run completed and everything asked for was written\n"
          "  1    no test disc, more than one test disc, no performance counter, or a test\n"
-         "       file too short for a curve; or the run completed but the log, JSON or\n"
-         "       curve file could not be written\n"
-         "  2    invalid options\n"
+         "       file too short for a curve; or the run completed but the log, JSON,\n"
+         "       curve or chart file could not be written\n"
+         "  2    invalid options; for compare also a result file that cannot be read,\n"
+         "       is of a newer format, or is of another kind than the first\n"
          "  3    a read of the test disc failed: the run stopped, with no report, no log,\n"
          "       no JSON and no curve\n"
          "  130  cancelled\n";
+}
+
+std::string OptionName(const std::string& argument) {
+  const size_t equals = argument.rfind("--", 0) == 0 ? argument.find('=') : std::string::npos;
+  return argument.substr(0, equals);
+}
+
+std::optional<std::string> OptionValue(const std::vector<std::string>& arguments, size_t* i) {
+  const std::string& argument = arguments[*i];
+  const size_t name_length = OptionName(argument).size();
+  if (name_length < argument.size()) return argument.substr(name_length + 1);
+  if (*i + 1 == arguments.size()) return std::nullopt;
+  return arguments[++*i];
 }
 
 std::optional<std::string> ParseCliOptions(const std::vector<std::string>& arguments,
@@ -133,9 +159,8 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
       continue;
     }
     if (argument == "NET") return std::string("NET must be the first argument");
-    // "--name=value" as well as "--name value".
-    const size_t equals = argument.rfind("--", 0) == 0 ? argument.find('=') : std::string::npos;
-    const std::string name = argument.substr(0, equals);
+    const std::string name = OptionName(argument);
+    const bool has_equals = name.size() < argument.size();
     static const char* const kWithValue[] = {"--drive",      "--simulate",        "--tests",
                                              "--user-rate",  "--passes",          "--log",
                                              "--drive-info", "--controller-info", "--computer-info",
@@ -143,20 +168,14 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
     bool takes_value = false;
     for (const char* known : kWithValue) takes_value = takes_value || name == known;
     if (!takes_value) {
-      if (equals != std::string::npos &&
-          (name == "--help" || name == "--version" || name == "--quiet")) {
+      if (has_equals && (name == "--help" || name == "--version" || name == "--quiet")) {
         return name + " takes no value";
       }
       return "unknown argument: " + argument;
     }
-    std::string value;
-    if (equals != std::string::npos) {
-      value = argument.substr(equals + 1);
-    } else if (i + 1 == arguments.size()) {
-      return argument + " needs a value";
-    } else {
-      value = arguments[++i];
-    }
+    const std::optional<std::string> given = OptionValue(arguments, &i);
+    if (!given) return argument + " needs a value";
+    const std::string& value = *given;
     if (auto error = CheckValue(name, value)) return error;
     TestSettings& s = options->settings;
     const bool benchmark_only =

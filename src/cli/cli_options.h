@@ -34,4 +34,11 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
 
 std::string CliUsage();
 
+// An option that takes a value, given as "--name=value" or as "--name value".
+// The name of the option at `argument`: "--passes" of "--passes=3" as well as of "--passes".
+std::string OptionName(const std::string& argument);
+// Its value: after the equals sign, or the next argument (*i then moves on to it); nothing when
+// neither is there.
+std::optional<std::string> OptionValue(const std::vector<std::string>& arguments, size_t* i);
+
 }  // namespace vantric

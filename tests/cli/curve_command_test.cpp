@@ -6,22 +6,12 @@
 
 #include "cli/cli_app.h"
 #include "cli/curve_output.h"
+#include "cli_in_process.h"
 #include "cli_test_files.h"
 #include "json_reader.h"
 
 namespace vantric::testing {
 namespace {
-
-struct CliRun {
-  int code;
-  std::string out, err;
-};
-
-CliRun RunInProcess(const std::vector<std::string>& arguments) {
-  std::ostringstream out, err;
-  const int code = RunCli(arguments, out, err, false);
-  return {code, out.str(), err.str()};
-}
 
 size_t Count(const std::string& text, const std::string& what) {
   size_t count = 0;
