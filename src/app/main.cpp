@@ -1,19 +1,13 @@
-// The desktop application: start-up, the four windows and the message loop.
-#include <QApplication>
+// The desktop application: start-up, the four windows and the message loop, on the system's
+// own toolkit.
 #include <cstdio>
 #include <memory>
 
-#include "platform/linux_clock.h"
-#include "platform/linux_drives.h"
-#include "platform/linux_registry.h"
-#include "platform/linux_system.h"
+#include "app/command_line.h"
+#include "forms/desktop.h"
+#include "forms/toolkit.h"
+#include "platform/native.h"
 #include "sim/simulation.h"
-#include "ui/classic_style.h"
-#include "ui/command_line.h"
-#include "ui/desktop.h"
-#include "ui/message_pump.h"
-#include "ui/qt_ui_pump.h"
-#include "ui/ui_fonts.h"
 
 namespace {
 
@@ -40,7 +34,8 @@ bool AnswerWithoutWindows(const std::vector<std::string>& arguments) {
 
 int main(int argc, char** argv) {
   if (AnswerWithoutWindows(ArgumentsAfterProgramName(argc, argv))) return 0;
-  QApplication application(argc, argv);  // takes its own options out of argv
+  // The toolkit may take its own options out of argv.
+  const std::unique_ptr<vantric::Toolkit> toolkit = vantric::MakeNativeToolkit(argc, argv);
 
   vantric::DesktopOptions options;
   std::string error;
@@ -56,22 +51,16 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  vantric::LinuxClock linux_clock;
-  vantric::LinuxDrives linux_drives(options.drive_directories);
-  vantric::LinuxRegistry registry;
-  vantric::LinuxSystem system(options.arguments);
-  vantric::QtUiPump pump;
+  vantric::NativeClock native_clock;
+  vantric::NativeDrives native_drives(options.drive_directories);
+  vantric::NativeRegistry registry;
+  vantric::NativeSystem system(options.arguments);
   vantric::Clock& clock = simulation ? static_cast<vantric::Clock&>(simulation->clock())
-                                     : static_cast<vantric::Clock&>(linux_clock);
+                                     : static_cast<vantric::Clock&>(native_clock);
   vantric::Drives& drives = simulation ? static_cast<vantric::Drives&>(simulation->drives())
-                                       : static_cast<vantric::Drives&>(linux_drives);
+                                       : static_cast<vantric::Drives&>(native_drives);
 
-  vantric::RegisterFontSubstitutes();
-  vantric::UseClassicStyle();
-  vantric::Desktop desktop(vantric::Platform{clock, drives, registry, system, pump});
-  vantric::TForm1& main_window = *desktop.forms().Form1;
-  vantric::WatchForQuit(main_window);
-  main_window.show();
-  application.exec();
+  vantric::Desktop desktop(*toolkit, vantric::Platform{clock, drives, registry, system, *toolkit});
+  toolkit->RunMessageLoop(desktop.forms().Form1->window());
   return 0;
 }
