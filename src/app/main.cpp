@@ -7,7 +7,7 @@
 #include "forms/desktop.h"
 #include "forms/toolkit.h"
 #include "platform/native.h"
-#include "sim/simulation.h"
+#include "sim/machine.h"
 
 namespace {
 
@@ -43,24 +43,17 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vantric: %s\n%s", error.c_str(), vantric::kDesktopUsage);
     return 2;
   }
-  std::unique_ptr<vantric::Simulation> simulation;
-  if (!options.simulate_profile.empty()) {
-    simulation = vantric::MakeSimulation(options.simulate_profile, &error);
-    if (!simulation) {
-      std::fprintf(stderr, "vantric: %s\n", error.c_str());
-      return 2;
-    }
+  const std::unique_ptr<vantric::Machine> machine =
+      vantric::MakeMachine(options.simulate_profile, options.drive_directories, &error);
+  if (!machine) {
+    std::fprintf(stderr, "vantric: %s\n", error.c_str());
+    return 2;
   }
-  vantric::NativeClock native_clock;
-  vantric::NativeDrives native_drives(options.drive_directories);
   vantric::NativeRegistry registry;
   vantric::NativeSystem system(options.arguments);
-  vantric::Clock& clock = simulation ? static_cast<vantric::Clock&>(simulation->clock())
-                                     : static_cast<vantric::Clock&>(native_clock);
-  vantric::Drives& drives = simulation ? static_cast<vantric::Drives&>(simulation->drives())
-                                       : static_cast<vantric::Drives&>(native_drives);
 
-  vantric::Desktop desktop(*toolkit, vantric::Platform{clock, drives, registry, system, *toolkit});
+  vantric::Desktop desktop(
+      *toolkit, vantric::Platform{machine->clock(), machine->drives(), registry, system, *toolkit});
   toolkit->RunMessageLoop(desktop.forms().Form1->window());
   return 0;
 }
