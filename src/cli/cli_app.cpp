@@ -1,6 +1,5 @@
 #include "cli/cli_app.h"
 
-#include <fstream>
 #include <memory>
 #include <optional>
 
@@ -12,6 +11,7 @@
 #include "cli/terminal_view.h"
 #include "engine/engine.h"
 #include "engine/test_positions.h"
+#include "platform/files.h"
 #include "platform/native.h"
 #include "run/results_log.h"
 #include "run/run_benchmark.h"
@@ -59,7 +59,7 @@ bool WriteJson(const std::string& path, const std::string& json, std::ostream& o
     out << json << std::flush;
     return static_cast<bool>(out);
   }
-  return WriteTextFile(path, json);
+  return ReplaceFileContents(path, json);
 }
 
 bool LogFailed(const TerminalView& view) {
@@ -201,13 +201,6 @@ int RunCliOn(const CliOptions& options, Machine& machine, std::ostream& out, std
     }
   }
   return LogFailed(view) ? kExitFailed : kExitCompleted;
-}
-
-bool WriteTextFile(const std::string& path, const std::string& text) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file << text;
-  file.close();
-  return !file.fail();
 }
 
 }  // namespace vantric

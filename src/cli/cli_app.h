@@ -27,7 +27,4 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
 int RunCliOn(const CliOptions& options, Machine& machine, std::ostream& out, std::ostream& err,
              bool show_progress);
 
-// Replaces the file at `path` with `text`; false when it could not be written whole.
-bool WriteTextFile(const std::string& path, const std::string& text);
-
 }  // namespace vantric

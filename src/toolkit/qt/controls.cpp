@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QValidator>
 #include <cstring>
 
 #include "toolkit/qt/classic_style.h"
@@ -25,6 +26,23 @@ bool SameFont(const FontSpec& a, const FontSpec& b) {
   return std::strcmp(a.family, b.family) == 0 && a.pixel_height == b.pixel_height &&
          a.bold == b.bold && a.italic == b.italic;
 }
+
+// A single-line edit takes of a pasted text what comes before its first line break, as a
+// Windows edit control does: a text the report writes on one line must not add lines of its own.
+class SingleLine : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& cursor) const override {
+    qsizetype cut = 0;
+    while (cut < input.size() && input[cut] != u'\r' && input[cut] != u'\n') ++cut;
+    if (cut == input.size()) return Acceptable;
+    // Typing makes no line break, so it came with the text just pasted, which ends at the cursor.
+    const qsizetype end = cursor > cut ? cursor : input.size();
+    input.remove(cut, end - cut);
+    cursor = static_cast<int>(cut);
+    return validate(input, cursor);
+  }
+};
 
 QString TextOf(const ControlLayout& control) { return QString::fromStdString(control.text); }
 
@@ -105,6 +123,13 @@ QProgressBar* MakeProgressBar(QWidget* container, const ControlLayout& control) 
   return bar;
 }
 
+QLineEdit* MakeEdit(QWidget* container, const ControlLayout& control) {
+  auto* edit = new QLineEdit(TextOf(control), container);
+  edit->setGeometry(Geometry(control));
+  edit->setValidator(new SingleLine(edit));
+  return edit;
+}
+
 template <typename Widget>
 Widget* MakePlain(QWidget* container, const ControlLayout& control) {
   auto* widget = new Widget(TextOf(control), container);
@@ -123,7 +148,7 @@ QWidget* MakeWidget(QWidget* container, const ControlLayout& control) {
     case ControlKind::kGroupBox:
       return MakePlain<QGroupBox>(container, control);
     case ControlKind::kEdit:
-      return MakePlain<QLineEdit>(container, control);
+      return MakeEdit(container, control);
     case ControlKind::kMemo:
       return MakeMemo(container, control);
     case ControlKind::kPanel:
