@@ -1,36 +1,33 @@
-#include "ui/log_file_dialog.h"
+#include "toolkit/qt/log_file_dialog.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "ui/classic_style.h"
-#include "ui/standard_message.h"
+#include "toolkit/qt/classic_style.h"
+#include "toolkit/qt/standard_message.h"
 
 namespace vantric {
 
-LogFileDialog::LogFileDialog(QWidget* parent) : QFileDialog(parent) {
+LogFileDialog::LogFileDialog(QWidget* parent, const SaveDialogSettings& settings)
+    : QFileDialog(parent) {
   setObjectName("SaveDialog1");
   UseClassicPalette(*this);
-  setWindowTitle("Save Log File As");
+  setWindowTitle(QString::fromStdString(settings.title));
   // The program's own dialog, so the checks below apply whatever the desktop offers.
   setOption(QFileDialog::DontUseNativeDialog);
   setOption(QFileDialog::DontConfirmOverwrite);
   setAcceptMode(QFileDialog::AcceptSave);
   setFileMode(QFileDialog::AnyFile);
-  setDefaultSuffix("log");
+  setDefaultSuffix(QString::fromStdString(settings.default_extension));
+  const QFileInfo initial(QString::fromStdString(settings.initial_name));
+  if (initial.isAbsolute()) setDirectory(initial.absolutePath());
+  selectFile(initial.fileName());
 }
 
-void LogFileDialog::PrepareToOpen() {
-  const QFileInfo last(last_name_);
-  if (last.isAbsolute()) setDirectory(last.absolutePath());
-  selectFile(last.fileName());
-}
-
-QString LogFileDialog::TakeChosenName() {
+std::string LogFileDialog::ChosenName() const {
   const QStringList chosen = selectedFiles();
-  if (chosen.isEmpty()) return QString();
-  last_name_ = QFileInfo(chosen.first()).absoluteFilePath();
-  return last_name_;
+  if (chosen.isEmpty()) return "";
+  return QFileInfo(chosen.first()).absoluteFilePath().toStdString();
 }
 
 void LogFileDialog::accept() {

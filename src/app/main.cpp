@@ -1,16 +1,13 @@
-// The desktop application: start-up, the four windows and the message loop.
-#include <QApplication>
+// The desktop application: start-up, the four windows and the message loop, on the system's
+// own toolkit.
 #include <cstdio>
 #include <memory>
 
+#include "app/command_line.h"
+#include "forms/desktop.h"
+#include "forms/toolkit.h"
 #include "platform/native.h"
 #include "sim/machine.h"
-#include "ui/classic_style.h"
-#include "ui/command_line.h"
-#include "ui/desktop.h"
-#include "ui/message_pump.h"
-#include "ui/qt_ui_pump.h"
-#include "ui/ui_fonts.h"
 
 namespace {
 
@@ -37,7 +34,8 @@ bool AnswerWithoutWindows(const std::vector<std::string>& arguments) {
 
 int main(int argc, char** argv) {
   if (AnswerWithoutWindows(ArgumentsAfterProgramName(argc, argv))) return 0;
-  QApplication application(argc, argv);  // takes its own options out of argv
+  // The toolkit may take its own options out of argv.
+  const std::unique_ptr<vantric::Toolkit> toolkit = vantric::MakeNativeToolkit(argc, argv);
 
   vantric::DesktopOptions options;
   std::string error;
@@ -53,15 +51,9 @@ int main(int argc, char** argv) {
   }
   vantric::NativeRegistry registry;
   vantric::NativeSystem system(options.arguments);
-  vantric::QtUiPump pump;
 
-  vantric::RegisterFontSubstitutes();
-  vantric::UseClassicStyle();
   vantric::Desktop desktop(
-      vantric::Platform{machine->clock(), machine->drives(), registry, system, pump});
-  vantric::TForm1& main_window = *desktop.forms().Form1;
-  vantric::WatchForQuit(main_window);
-  main_window.show();
-  application.exec();
+      *toolkit, vantric::Platform{machine->clock(), machine->drives(), registry, system, *toolkit});
+  toolkit->RunMessageLoop(desktop.forms().Form1->window());
   return 0;
 }

@@ -1,4 +1,4 @@
-#include "ui/standard_message.h"
+#include "toolkit/qt/standard_message.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -8,8 +8,8 @@
 #include <QSpacerItem>
 #include <QWidget>
 
-#include "ui/classic_style.h"
-#include "ui/ui_fonts.h"
+#include "toolkit/qt/classic_style.h"
+#include "toolkit/qt/ui_fonts.h"
 
 namespace vantric {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/classic_style.h"
+#include "toolkit/qt/classic_style.h"
 
 #include <QApplication>
 #include <QStyleFactory>

@@ -1,4 +1,4 @@
-#include "ui/print/painter_canvas.h"
+#include "toolkit/qt/painter_canvas.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>

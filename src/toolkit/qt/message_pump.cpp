@@ -1,4 +1,4 @@
-#include "ui/message_pump.h"
+#include "toolkit/qt/message_pump.h"
 
 #include <QCoreApplication>
 #include <QEvent>

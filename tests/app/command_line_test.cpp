@@ -1,5 +1,5 @@
 // The desktop program's command line.
-#include "ui/command_line.h"
+#include "app/command_line.h"
 
 #include <gtest/gtest.h>
 
