@@ -67,6 +67,23 @@ TEST(Win32Layout, ResultLinesLineUpInTheirGroups) {
   }
 }
 
+TEST(Win32Layout, LabelsSizedByTheirTextTakeTheSizeOfANewText) {
+  // Otherwise a value longer than the design text would be cut off.
+  const Win32DesktopRig rig;
+  Win32Form& results = rig.Window("Form3");
+  results.SetText("drvspeed", "Drive rating: 52.0X");
+  const HWND label = results.ControlWindow("drvspeed");
+  const HDC dc = GetDC(label);
+  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
+  SIZE text{};
+  GetTextExtentPoint32A(dc, "Drive rating: 52.0X", 19, &text);
+  ReleaseDC(label, dc);
+  RECT rect;
+  GetWindowRect(label, &rect);
+  EXPECT_EQ(rect.right - rect.left, text.cx);
+  EXPECT_EQ(rect.bottom - rect.top, text.cy);
+}
+
 TEST(Win32Layout, WindowsHaveTheirClientAreasCaptionsAndFrames) {
   const Win32DesktopRig rig;
   for (const WindowPlacement& window : kWindows) {
