@@ -29,6 +29,25 @@ std::optional<std::string> SelectTests(const std::string& list, TestSettings* se
   return std::nullopt;
 }
 
+// A value the run would take for "none" without saying so, or a text that would add lines of
+// its own to the report: the message, or nothing.
+std::optional<std::string> CheckValue(const std::string& name, const std::string& value) {
+  // The log name loses its blanks, as in the dialog.
+  const bool no_name = name == "--log" ? value.find_first_not_of(' ') == std::string::npos
+                                       : (name == "--json" || name == "--curve") && value.empty();
+  if (no_name) return name + " needs a file name";
+  if (name == "--simulate" && value.empty()) {
+    return std::string("--simulate needs a profile name; \"--simulate list\" lists them");
+  }
+  // The report writes these texts as they are, each on a line of its own.
+  const bool report_text = name == "--drive-info" || name == "--controller-info" ||
+                           name == "--computer-info" || name == "--user-rate";
+  if (report_text && value.find_first_of("\r\n") != std::string::npos) {
+    return name + " must be one line: it holds a line break";
+  }
+  return std::nullopt;
+}
+
 // The --tests names, wrapped under the option's description.
 std::string TestListHelp() {
   constexpr size_t kWidth = 80;
@@ -70,12 +89,14 @@ std::string CliUsage() {
          "                       JSON to stdout instead of the report\n"
          "  --curve FILE         measure the transfer-rate curve instead of the benchmark and\n"
          "                       write it to FILE: .csv, .json or .svg (a chart)\n"
-         "  --curve-mode MODE    quick (default): 1 MB of every 1% of the disc; full: all of it\n"
+         "  --curve-mode MODE    with --curve: quick (default) times 1 MB of every 1% of the\n"
+         "                       disc; full times all of it\n"
          "  --quiet              no progress display\n"
          "  -h, --help           show this text\n"
          "  --version            show the version\n"
          "\n"
-         "An option's value may also follow an equals sign: --passes=3.\n"
+         "An option's value may also follow an equals sign: --passes=3. The three texts for\n"
+         "the report are one line each.\n"
          "Ctrl-C cancels the run or the curve; nothing is written then.\n"
          "\n"
          "Exit codes:\n"
@@ -136,6 +157,7 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
     } else {
       value = arguments[++i];
     }
+    if (auto error = CheckValue(name, value)) return error;
     TestSettings& s = options->settings;
     const bool benchmark_only =
         name != "--drive" && name != "--simulate" && name != "--curve" && name != "--curve-mode";
@@ -166,12 +188,16 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
         return "--curve-mode is quick or full, not \"" + value + "\"";
       }
       options->curve_mode = value == "full" ? CurveMode::kFull : CurveMode::kQuick;
+      options->curve_mode_given = true;
     } else {
       options->json_path = value;
     }
   }
   if (!options->simulate_profile.empty() && !options->drive_directories.empty()) {
     return std::string("--simulate and --drive cannot be used together");
+  }
+  if (options->curve_mode_given && options->curve_path.empty()) {
+    return std::string("--curve-mode belongs to --curve, which is not given");
   }
   if (!options->curve_path.empty() && !options->benchmark_option.empty()) {
     return "--curve measures the transfer-rate curve instead of the benchmark; " +

@@ -19,6 +19,7 @@ struct CliOptions {
   std::string json_path;   // empty: no JSON; "-": stdout
   std::string curve_path;  // empty: the benchmark; otherwise the transfer-rate curve's file
   CurveMode curve_mode = CurveMode::kQuick;
+  bool curve_mode_given = false;
   // The first option given that belongs to the benchmark only, for refusing it with --curve.
   std::string benchmark_option;
   bool quiet = false;

@@ -94,4 +94,8 @@ class Toolkit : public UiPump {
                                                  const ReportFonts& fonts) = 0;
 };
 
+// The system's own toolkit, defined by the toolkit library the program links with. It may take
+// its own options out of the command line.
+std::unique_ptr<Toolkit> MakeNativeToolkit(int& argc, char** argv);
+
 }  // namespace vantric

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QValidator>
 
 namespace vantric {
 namespace {
@@ -13,6 +14,23 @@ Control* Name(Control* control, const char* name) {
   control->setObjectName(QString::fromLatin1(name));
   return control;
 }
+
+// A single-line edit takes of a pasted text what comes before its first line break, as a
+// Windows edit control does: a text the report writes on one line must not add lines of its own.
+class SingleLine : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& cursor) const override {
+    qsizetype cut = 0;
+    while (cut < input.size() && input[cut] != u'\r' && input[cut] != u'\n') ++cut;
+    if (cut == input.size()) return Acceptable;
+    // Typing makes no line break, so it came with the text just pasted, which ends at the cursor.
+    const qsizetype end = cursor > cut ? cursor : input.size();
+    input.remove(cut, end - cut);
+    cursor = static_cast<int>(cut);
+    return validate(input, cursor);
+  }
+};
 
 }  // namespace
 
@@ -59,6 +77,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QRect& geometry
 QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& geometry) {
   QLineEdit* edit = Name(new QLineEdit(parent), name);
   edit->setGeometry(geometry);
+  edit->setValidator(new SingleLine(edit));
   return edit;
 }
 

@@ -10,9 +10,9 @@
 #include <cstring>
 
 #include "fake_machine.h"
-#include "platform/disc_file_opener.h"
-#include "platform/iso_extent.h"
-#include "platform/linux_drives.h"
+#include "platform/linux/disc_file_opener.h"
+#include "platform/linux/iso_extent.h"
+#include "platform/linux/linux_drives.h"
 #include "ramfs_mount.h"
 #include "temp_dir.h"
 
@@ -127,6 +127,22 @@ TEST_F(DeviceModeTest, OpenerChoosesTheDeviceForAFileOnAnIsoMount) {
   EXPECT_EQ(file->Mode(), ReadMode::kUncached);
   EXPECT_NE(drives.LastOpenNote().find("several extents"), std::string::npos)
       << drives.LastOpenNote();
+}
+
+// An unmounted disc whose directory lists the test file but whose drive will not read it (its
+// node on a ramfs refuses direct reads): the search finds the file, the open fails, and the
+// note that the help after the search shows says why.
+TEST_F(DeviceModeTest, AFoundDiscTheDriveWillNotReadSaysWhy) {
+  RamfsMount ramfs(dir_ / "machine");
+  if (!ramfs.mounted()) GTEST_SKIP() << "cannot mount a ramfs here (needs CAP_SYS_ADMIN)";
+  FakeMachine machine(dir_ / "machine");
+  machine.AddDrive("sr0");
+  machine.Insert("sr0", MakeImage("t.iso", ""));
+  LinuxDrives drives({}, machine.paths());
+  ASSERT_TRUE(drives.CanOpenForReading("D:\\DATA\\VANTRIC.DAT"));
+  EXPECT_EQ(drives.OpenUnbuffered("D:\\DATA\\VANTRIC.DAT"), nullptr);
+  EXPECT_EQ(drives.LastOpenNote(),
+            "cannot read " + machine.Node("sr0") + " directly (Invalid argument)");
 }
 
 // Takes the overrides of file permissions out of the effective capabilities while it lives, so

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -34,6 +35,19 @@ TEST(UserInformationTest, OkClosesAndTheTextsAreKeptAsTyped) {
   form.Clear();
   EXPECT_EQ(form.Edit1(), "");
   EXPECT_EQ(form.Edit3(), "");
+}
+
+// Pasted text keeps only its first line, as in a Windows edit field: a line break would add
+// lines of its own to the log.
+TEST(UserInformationTest, APastedTextStopsAtItsFirstLineBreak) {
+  DesktopRig rig;
+  QLineEdit* edit = rig.Form4().Edit1_;
+  edit->setText("ab");
+  edit->setCursorPosition(1);
+  QGuiApplication::clipboard()->setText("X\r\nRead Tests\r\n     16k outside: 9999 kps");
+  edit->paste();
+  EXPECT_EQ(rig.Form4().Edit1(), "aXb");
+  EXPECT_EQ(edit->cursorPosition(), 2);
 }
 
 }  // namespace

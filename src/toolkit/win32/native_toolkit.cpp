@@ -1,5 +1,4 @@
-#include "toolkit/native_toolkit.h"
-
+#include "forms/toolkit.h"
 #include "toolkit/win32/win32_toolkit.h"
 
 namespace vantric {

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "layout_placements.h"
 #include "win32_desktop_rig.h"
+#include "window_placements.h"
 
 namespace vantric::testing {
 namespace {
@@ -38,7 +38,7 @@ TEST(Win32Layout, EveryControlSitsWhereTheDesignPutsIt) {
     const RECT rect = InClientOf(container, control);
     EXPECT_EQ(rect.left, placement.left);
     EXPECT_EQ(rect.top, placement.top);
-    if (placement.width != kSizedByText) {
+    if (placement.width != kByText) {
       EXPECT_EQ(rect.right - rect.left, placement.width);
       EXPECT_EQ(rect.bottom - rect.top, placement.height);
     }
@@ -113,7 +113,7 @@ TEST(Win32Layout, TextsFitTheLabelsAndButtonsTheyWereSizedFor) {
   const Win32DesktopRig rig;
   const HDC dc = GetDC(nullptr);
   for (const Placement& placement : kPlacements) {
-    if (placement.width == kSizedByText) continue;
+    if (placement.width == kByText) continue;
     const HWND control = rig.Control(placement.window, placement.name);
     const std::string text = TextOf(control);
     char kind[32] = {};

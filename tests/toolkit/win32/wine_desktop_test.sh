@@ -77,14 +77,31 @@ start=$SECONDS
 "$wine" wineboot -i >/dev/null 2>&1
 cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 if [ "$scheme" = dark ]; then
-  colours='HKCU\Control Panel\Colors'
-  for entry in 'ButtonFace=45 45 48' 'Window=30 30 30' 'WindowText=230 230 230' \
-    'ButtonText=230 230 230' 'GrayText=120 120 120' 'Menu=45 45 48' 'MenuText=230 230 230' \
-    'ButtonShadow=20 20 20' 'ButtonHilight=80 80 80' 'ButtonLight=60 60 60' \
-    'ButtonDkShadow=0 0 0' 'Background=20 20 20' 'ActiveTitle=60 60 60' 'TitleText=230 230 230' \
-    'InactiveTitle=40 40 40' 'InactiveTitleText=160 160 160' 'Hilight=70 90 140'; do
-    reg_add "$colours" /v "${entry%%=*}" /d "${entry#*=}"
-  done
+  # Wine's own colour settings, which its controls and frames take from the registry.
+  cat >"$work/dark.reg" <<'COLOURS'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Control Panel\Colors]
+"ActiveTitle"="60 60 60"
+"Background"="20 20 20"
+"ButtonDkShadow"="0 0 0"
+"ButtonFace"="45 45 48"
+"ButtonHilight"="80 80 80"
+"ButtonLight"="60 60 60"
+"ButtonShadow"="20 20 20"
+"ButtonText"="230 230 230"
+"GrayText"="120 120 120"
+"Hilight"="70 90 140"
+"InactiveTitle"="40 40 40"
+"InactiveTitleText"="160 160 160"
+"Menu"="45 45 48"
+"MenuText"="230 230 230"
+"TitleText"="230 230 230"
+"Window"="30 30 30"
+"WindowText"="230 230 230"
+COLOURS
+  "$wine" regedit /S "$work/dark.reg"
+  "$wineserver" -w
 fi
 echo "Wine prefix made in $((SECONDS - start)) s"
 
