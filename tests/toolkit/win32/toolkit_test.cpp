@@ -111,6 +111,40 @@ TEST(Win32Toolkit, ClicksInAGroupBoxReachTheirHandlers) {
   EXPECT_TRUE(IsWindowEnabled(dialog.ControlWindow("cpu2x")));
 }
 
+// The save dialog as it stood on the screen, answered with a name of no extension.
+struct SeenSaveDialog {
+  bool found = false;
+  std::string initial_name;
+};
+SeenSaveDialog seen_save_dialog;
+
+void CALLBACK AnswerSaveDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND dialog = FindWindowA("#32770", "Save Log File As");
+  if (dialog == nullptr || !IsWindowVisible(dialog)) return;
+  KillTimer(nullptr, timer);
+  seen_save_dialog.found = true;
+  constexpr int kFileNameField = 0x47C;  // the dialog's file name box
+  char name[MAX_PATH] = {};
+  GetDlgItemTextA(dialog, kFileNameField, name, sizeof name);
+  seen_save_dialog.initial_name = name;
+  SetDlgItemTextA(dialog, kFileNameField, "C:\\windows\\temp\\chosen");
+  PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+
+TEST(Win32Toolkit, TheBrowseButtonTakesTheNameConfirmedInTheSaveDialog) {
+  Win32DesktopRig rig;
+  Win32Form& dialog = rig.Window("Form2");
+  dialog.Show();
+  seen_save_dialog = {};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerSaveDialog);
+  SendMessageA(dialog.ControlWindow("BitBtn1"), BM_CLICK, 0, 0);
+  KillTimer(nullptr, timer);
+  ASSERT_TRUE(seen_save_dialog.found);
+  EXPECT_EQ(seen_save_dialog.initial_name, "vantric");
+  // The default extension is added, and the name is the full path.
+  EXPECT_EQ(dialog.Text("LogEdit"), "C:\\windows\\temp\\chosen.log");
+}
+
 // A handler the pump dispatched calls the pump again, which must leave the queue alone.
 Win32Toolkit* pumping_toolkit = nullptr;
 bool timer_ran = false;
