@@ -3,6 +3,7 @@
 #include <string>
 
 #include "toolkit/win32/classic_colours.h"
+#include "toolkit/win32/window_text.h"
 
 namespace vantric {
 namespace {
@@ -45,16 +46,14 @@ void PaintGroupBox(HWND group_box) {
   frame.right -= 1;
   frame.bottom -= 1;
   DrawBevel(dc, frame, kClassicShadow, kClassicShadow);
-  const int length = GetWindowTextLengthA(group_box);
-  if (length > 0) {
-    std::string caption(static_cast<size_t>(length) + 1, '\0');
-    GetWindowTextA(group_box, caption.data(), length + 1);
-    caption.resize(static_cast<size_t>(length));
+  const std::string caption = WindowText(group_box);
+  if (!caption.empty()) {
     RECT text{8, 0, client.right - 8, metrics.tmHeight};
     SetBkMode(dc, OPAQUE);
     SetBkColor(dc, kClassicFace);
     SetTextColor(dc, IsWindowEnabled(group_box) ? kClassicText : kClassicGreyText);
-    DrawTextA(dc, caption.c_str(), length, &text, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+              DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
   }
   SelectObject(dc, old_font);
   EndPaint(group_box, &paint);

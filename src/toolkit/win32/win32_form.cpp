@@ -9,9 +9,11 @@
 #include "toolkit/win32/classic_button.h"
 #include "toolkit/win32/classic_colours.h"
 #include "toolkit/win32/containers.h"
+#include "toolkit/win32/control_classes.h"
 #include "toolkit/win32/win32_fonts.h"
 #include "toolkit/win32/win32_pictures.h"
 #include "toolkit/win32/win32_toolkit.h"
+#include "toolkit/win32/window_text.h"
 
 namespace vantric {
 namespace {
@@ -25,67 +27,6 @@ HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 
 bool IsPushButton(ControlKind kind) {
   return kind == ControlKind::kButton || kind == ControlKind::kPictureButton;
-}
-
-// The memo keeps its lines apart with CR LF, the windows' texts with LF.
-std::string WithCrLf(const std::string& text) {
-  std::string converted;
-  for (const char c : text) {
-    if (c == '\n') converted += '\r';
-    converted += c;
-  }
-  return converted;
-}
-
-std::string WithoutCr(std::string text) {
-  std::erase(text, '\r');
-  return text;
-}
-
-std::string WindowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(window, text.data(), length + 1);
-  text.resize(static_cast<size_t>(std::max(copied, 0)));
-  return text;
-}
-
-struct ControlClass {
-  const char* name;
-  DWORD style;
-  DWORD ex_style;
-};
-
-ControlClass ClassOf(const ControlLayout& control) {
-  switch (control.kind) {
-    case ControlKind::kLabel:
-      // Labels keep to one line: a text too long for its label is cut, not wrapped away.
-      return {
-          "STATIC",
-          static_cast<DWORD>(SS_NOPREFIX | (control.right_aligned ? SS_RIGHT : SS_LEFTNOWORDWRAP)),
-          0};
-    case ControlKind::kButton:
-    case ControlKind::kPictureButton:
-      return {"BUTTON", BS_OWNERDRAW, 0};
-    case ControlKind::kCheckBox:
-      return {"BUTTON", BS_AUTOCHECKBOX, 0};
-    case ControlKind::kGroupBox:
-      return {"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
-    case ControlKind::kEdit:
-      return {"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case ControlKind::kMemo:
-      return {"EDIT",
-              ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL |
-                  (control.vertical_scroll_bar ? WS_VSCROLL : 0u),
-              WS_EX_CLIENTEDGE};
-    case ControlKind::kPanel:
-      return {kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
-    case ControlKind::kProgressBar:
-      return {PROGRESS_CLASSA, 0, WS_EX_STATICEDGE};
-    case ControlKind::kPicture:
-      return {"STATIC", SS_OWNERDRAW, 0};
-  }
-  return {"STATIC", 0, 0};
 }
 
 }  // namespace
