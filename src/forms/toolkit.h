@@ -14,6 +14,9 @@
 
 namespace vantric {
 
+// The application's title: the caption of every message box.
+inline constexpr const char* kApplicationTitle = "Vantric 95/Pro";
+
 // One window as a toolkit made it from its layout. Its controls are reached by the names the
 // layout gives them; a name the window does not have is a programming error, reported by the
 // toolkit and otherwise ignored.

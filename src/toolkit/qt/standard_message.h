@@ -3,11 +3,11 @@
 #include <QString>
 #include <functional>
 
+#include "forms/toolkit.h"
+
 class QWidget;
 
 namespace vantric {
-
-inline constexpr const char* kApplicationTitle = "Vantric 95/Pro";
 
 // Every notice and error of the program goes through here: a modal box captioned with the
 // application title, the text, one OK button and no icon, with its top-left corner on the
