@@ -15,13 +15,11 @@
 #include <cstdio>
 #include <functional>
 
+#include "forms/desktop.h"
 #include "sim/simulation.h"
 #include "support/fakes.h"
-#include "ui/classic_style.h"
-#include "ui/desktop.h"
-#include "ui/qt_ui_pump.h"
-#include "ui/standard_message.h"
-#include "ui/ui_fonts.h"
+#include "toolkit/qt/qt_form.h"
+#include "toolkit/qt/qt_toolkit.h"
 
 namespace {
 
@@ -56,7 +54,8 @@ bool Write(const QPixmap& picture, const QDir& folder, const char* name) {
   return saved;
 }
 
-bool Save(QWidget& window, const QDir& folder, const char* name) {
+bool Save(const vantric::Form& form, const QDir& folder, const char* name) {
+  QWidget& window = vantric::WidgetOf(form);
   window.show();
   Settle(window);
   const bool saved = Write(Picture(window, window.frameGeometry()), folder, name);
@@ -89,8 +88,8 @@ int main(int argc, char** argv) {
   const QDir folder(argc > 1 ? argv[1] : "screenshots");
   if (!QDir().mkpath(folder.path())) return 1;
 
-  vantric::RegisterFontSubstitutes();
-  vantric::UseClassicStyle();
+  vantric::PrepareApplication();
+  vantric::QtToolkit toolkit;
   std::string error;
   auto simulation = vantric::MakeSimulation(argc > 2 ? argv[2] : "8x-clv", &error);
   if (!simulation) {
@@ -99,12 +98,11 @@ int main(int argc, char** argv) {
   }
   vantric::testing::FakeRegistry registry;
   vantric::testing::FakeSystem system;
-  vantric::QtUiPump pump;
-  vantric::Desktop desktop(
-      vantric::Platform{simulation->clock(), simulation->drives(), registry, system, pump});
+  vantric::Desktop desktop(toolkit, vantric::Platform{simulation->clock(), simulation->drives(),
+                                                      registry, system, toolkit});
   const vantric::Forms& forms = desktop.forms();
 
-  bool saved = Save(*forms.Form1, folder, "main");
+  bool saved = Save(forms.Form1->window(), folder, "main");
   {
     // The main window as it looks where the cache values exist.
     vantric::testing::FakeSystem windows95;
@@ -113,38 +111,41 @@ int main(int argc, char** argv) {
     cdfs.existing_key = "System\\CurrentControlSet\\Control\\FileSystem\\CDFS";
     cdfs.values = {{"Prefetch", 32}, {"CacheSize", 1312}};
     vantric::Desktop windows95_desktop(
-        vantric::Platform{simulation->clock(), simulation->drives(), cdfs, windows95, pump});
-    saved &= Save(*windows95_desktop.forms().Form1, folder, "main-windows95");
+        toolkit,
+        vantric::Platform{simulation->clock(), simulation->drives(), cdfs, windows95, toolkit});
+    saved &= Save(windows95_desktop.forms().Form1->window(), folder, "main-windows95");
   }
-  saved &= Save(*forms.Form2, folder, "configuration");
-  saved &= Save(*forms.Form4, folder, "user-information");
+  saved &= Save(forms.Form2->window(), folder, "configuration");
+  saved &= Save(forms.Form4->window(), folder, "user-information");
 
-  forms.Form1->show();
-  Settle(*forms.Form1);
-  SaveNextMessage(*forms.Form1, folder, "message-main", &saved);
-  vantric::ShowStandardMessage(forms.Form1, "No valid test data available.");
-  forms.Form1->hide();
+  QWidget& main_window = vantric::WidgetOf(forms.Form1->window());
+  main_window.show();
+  Settle(main_window);
+  SaveNextMessage(main_window, folder, "message-main", &saved);
+  toolkit.ShowMessage(forms.Form1->window(), "No valid test data available.");
+  main_window.hide();
 
   // A whole run, as Run Test makes it; the window stays on its results until Ok.
   if (desktop.engine().FindTestDisc() != vantric::DiscOpened) {
     std::fprintf(stderr, "the simulated test disc was not found\n");
     return 1;
   }
-  forms.Form3->show();
+  QWidget& results_window = vantric::WidgetOf(forms.Form3->window());
+  results_window.show();
   forms.Form3->RunBenchmark();
   if (!desktop.results().ResultsValid) {
     std::fprintf(stderr, "the simulated run did not complete\n");
     return 1;
   }
-  saved &= Save(*forms.Form3, folder, "results");
+  saved &= Save(forms.Form3->window(), folder, "results");
 
   // The disc pulled out of the drive a few seconds into the next run.
   vantric::VirtualClock& clock = simulation->clock();
   simulation->faults().disc_removed_at_seconds = clock.SecondsForCounts(clock.Now()) + 5;
   if (desktop.engine().FindTestDisc() != vantric::DiscOpened) return 1;
-  forms.Form3->show();
-  Settle(*forms.Form3);
-  SaveNextMessage(*forms.Form3, folder, "message-read-error", &saved);
+  results_window.show();
+  Settle(results_window);
+  SaveNextMessage(results_window, folder, "message-read-error", &saved);
   forms.Form3->RunBenchmark();
   return saved ? 0 : 1;
 }

@@ -1,11 +1,11 @@
 #include "cli/cli_app.h"
 
-#include <fstream>
 #include <memory>
 #include <optional>
 
 #include "cli/cli_checks.h"
 #include "cli/cli_user_information.h"
+#include "cli/compare_command.h"
 #include "cli/curve_command.h"
 #include "cli/json_report.h"
 #include "cli/run_notes.h"
@@ -13,7 +13,9 @@
 #include "cli/whole_disc_command.h"
 #include "engine/engine.h"
 #include "engine/test_positions.h"
+#include "platform/files.h"
 #include "platform/native.h"
+#include "run/program_version.h"
 #include "run/results_log.h"
 #include "run/run_benchmark.h"
 #include "run/settings_checks.h"
@@ -21,12 +23,6 @@
 
 namespace vantric {
 namespace {
-
-int InvalidOptions(std::ostream& err, const std::string& message) {
-  err << "vantric-cli: " << message << "\n"
-      << "Try 'vantric-cli --help' for more information.\n";
-  return kExitInvalidOptions;
-}
 
 void DescribeTestFile(Engine& engine, Drives& drives, const CliOptions& options,
                       const std::optional<DriveIdentity>& drive, std::ostream& err) {
@@ -61,7 +57,7 @@ bool WriteJson(const std::string& path, const std::string& json, std::ostream& o
     out << json << std::flush;
     return static_cast<bool>(out);
   }
-  return WriteTextFile(path, json);
+  return ReplaceFileContents(path, json);
 }
 
 bool LogFailed(const TerminalView& view) {
@@ -110,8 +106,17 @@ std::optional<int> CheckOptions(CliOptions& options, std::ostream& err) {
 
 }  // namespace
 
+int InvalidOptions(std::ostream& err, const std::string& message) {
+  err << "vantric-cli: " << message << "\n"
+      << "Try 'vantric-cli --help' for more information.\n";
+  return kExitInvalidOptions;
+}
+
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
            bool err_is_terminal) {
+  if (!arguments.empty() && arguments[0] == "compare") {
+    return RunCompareCommand({arguments.begin() + 1, arguments.end()}, out, err);
+  }
   CliOptions options;
   if (auto error = ParseCliOptions(arguments, &options)) return InvalidOptions(err, *error);
   if (options.help) {
@@ -119,7 +124,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     return kExitCompleted;
   }
   if (options.version) {
-    out << "vantric-cli 1.65\n";
+    out << "vantric-cli " << kProgramVersion << "\n";
     return kExitCompleted;
   }
   if (options.simulate_profile == "list") {
@@ -208,13 +213,6 @@ int RunCliOn(const CliOptions& options, Machine& machine, std::ostream& out, std
     }
   }
   return LogFailed(view) ? kExitFailed : kExitCompleted;
-}
-
-bool WriteTextFile(const std::string& path, const std::string& text) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file << text;
-  file.close();
-  return !file.fail();
 }
 
 }  // namespace vantric

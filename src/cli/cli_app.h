@@ -17,6 +17,9 @@ inline constexpr int kExitInvalidOptions = 2;
 inline constexpr int kExitReadFailed = 3;  // a read of the test disc failed; nothing reported
 inline constexpr int kExitCancelled = 130;
 
+// Says what is wrong with the command line, and where to look; gives the exit code.
+int InvalidOptions(std::ostream& err, const std::string& message);
+
 // The whole of vantric-cli after the program name: options, the test disc, the run, the
 // report. Progress goes to `err` only when `err_is_terminal`.
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
@@ -26,8 +29,5 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
 // and the report.
 int RunCliOn(const CliOptions& options, Machine& machine, std::ostream& out, std::ostream& err,
              bool show_progress);
-
-// Replaces the file at `path` with `text`; false when it could not be written whole.
-bool WriteTextFile(const std::string& path, const std::string& text);
 
 }  // namespace vantric

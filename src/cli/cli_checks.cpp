@@ -12,10 +12,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Opens an existing entry for appending without writing to it: the error text, or nothing.
+// Whether an existing entry can be written to, without writing to it: the error text, or
+// nothing.
 std::optional<std::string> CannotAppend(const std::string& path) {
-  const OutputFile file = OutputFile::OpenExistingForAppending(path);
-  if (!file.is_open()) return SystemErrorText(file.open_error());
+  if (const int error = AppendAccessError(path); error != 0) return SystemErrorText(error);
   return std::nullopt;
 }
 
@@ -72,8 +72,9 @@ bool JsonPathUsable(const std::string& path) {
   if (path == "-") return true;
   if (Exists(path)) return !IsFolder(path) && !CannotAppend(path);
   std::string detail;
-  return FileSystemLogNameProbe().ProbeCreate(path, &detail) ==
-         LogNameProbe::Outcome::kCreatedAndRemoved;
+  const LogNameProbe::Outcome outcome = FileSystemLogNameProbe().ProbeCreate(path, &detail);
+  return outcome == LogNameProbe::Outcome::kCreatedAndRemoved ||
+         outcome == LogNameProbe::Outcome::kExists;
 }
 
 }  // namespace vantric

@@ -29,6 +29,26 @@ std::optional<std::string> SelectTests(const std::string& list, TestSettings* se
   return std::nullopt;
 }
 
+// A value the run would take for "none" without saying so, or a text that would add lines of
+// its own to the report: the message, or nothing.
+std::optional<std::string> CheckValue(const std::string& name, const std::string& value) {
+  // The log name loses its blanks, as in the dialog.
+  const bool no_name = name == "--log" ? value.find_first_not_of(' ') == std::string::npos
+                                       : (name == "--json" || name == "--curve") && value.empty();
+  if (no_name) return name + " needs a file name";
+  if (name == "--device" && value.empty()) return std::string("--device needs a drive");
+  if (name == "--simulate" && value.empty()) {
+    return std::string("--simulate needs a profile name; \"--simulate list\" lists them");
+  }
+  // The report writes these texts as they are, each on a line of its own.
+  const bool report_text = name == "--drive-info" || name == "--controller-info" ||
+                           name == "--computer-info" || name == "--user-rate";
+  if (report_text && value.find_first_of("\r\n") != std::string::npos) {
+    return name + " must be one line: it holds a line break";
+  }
+  return std::nullopt;
+}
+
 // The --tests names, wrapped under the option's description.
 std::string TestListHelp() {
   constexpr size_t kWidth = 80;
@@ -52,6 +72,7 @@ std::string TestListHelp() {
 
 std::string CliUsage() {
   return "Usage: vantric-cli [NET] [options]\n"
+         "  or:  vantric-cli compare FILE... [--with LIST] [--json FILE] [--chart FILE.svg]\n"
          "Runs the CD-ROM benchmark without a window and prints the report on stdout.\n"
          "\n"
          "  NET                  also look for the test disc on network drives (first argument)\n"
@@ -70,7 +91,8 @@ std::string CliUsage() {
          "                       JSON to stdout instead of the report\n"
          "  --curve FILE         measure the transfer-rate curve instead of the benchmark and\n"
          "                       write it to FILE: .csv, .json or .svg (a chart)\n"
-         "  --curve-mode MODE    quick (default): 1 MB of every 1% of the disc; full: all of it\n"
+         "  --curve-mode MODE    with --curve: quick (default) times 1 MB of every 1% of the\n"
+         "                       disc; full times all of it\n"
          "  --whole-disc         with --curve: any disc in the drive instead of the test file,\n"
          "                       from its first sector to its last, in its medium's X, with\n"
          "                       the ranges that cannot be read mapped\n"
@@ -80,19 +102,45 @@ std::string CliUsage() {
          "  -h, --help           show this text\n"
          "  --version            show the version\n"
          "\n"
-         "An option's value may also follow an equals sign: --passes=3.\n"
+         "An option's value may also follow an equals sign: --passes=3. The three texts for\n"
+         "the report are one line each.\n"
          "Ctrl-C cancels the run or the curve; nothing is written then.\n"
+         "\n"
+         "compare prints result files side by side: runs written by --json, or curves\n"
+         "written by --curve FILE.json. A column per file, headed by its drive and date; a\n"
+         "row per figure; each value's difference from the first column in percent,\n"
+         "marked better or worse.\n"
+         "  --with LIST          add a column per simulated drive in LIST (profiles,\n"
+         "                       comma-separated, or \"all\"), measured now: one pass of\n"
+         "                       the default tests, or a quick curve\n"
+         "  --json FILE          also write the comparison as JSON; \"-\": to stdout instead\n"
+         "                       of the table\n"
+         "  --chart FILE.svg     draw the compared curves on one chart\n"
          "\n"
          "Exit codes:\n"
          "  0    the run completed and everything asked for was written\n"
          "  1    no test disc, more than one test disc, no performance counter, or a test\n"
-         "       file too short for a curve; or the run completed but the log, JSON or\n"
-         "       curve file could not be written\n"
-         "  2    invalid options\n"
+         "       file too short for a curve; or the run completed but the log, JSON,\n"
+         "       curve or chart file could not be written\n"
+         "  2    invalid options; for compare also a result file that cannot be read,\n"
+         "       is of a newer format, or is of another kind than the first\n"
          "  3    a read of the test disc failed: the run stopped, with no report, no log,\n"
          "       no JSON and no curve; or a whole-disc curve found sectors it could not\n"
          "       read, which its report and file list\n"
          "  130  cancelled\n";
+}
+
+std::string OptionName(const std::string& argument) {
+  const size_t equals = argument.rfind("--", 0) == 0 ? argument.find('=') : std::string::npos;
+  return argument.substr(0, equals);
+}
+
+std::optional<std::string> OptionValue(const std::vector<std::string>& arguments, size_t* i) {
+  const std::string& argument = arguments[*i];
+  const size_t name_length = OptionName(argument).size();
+  if (name_length < argument.size()) return argument.substr(name_length + 1);
+  if (*i + 1 == arguments.size()) return std::nullopt;
+  return arguments[++*i];
 }
 
 std::optional<std::string> ParseCliOptions(const std::vector<std::string>& arguments,
@@ -122,30 +170,26 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
       continue;
     }
     if (argument == "NET") return std::string("NET must be the first argument");
-    // "--name=value" as well as "--name value".
-    const size_t equals = argument.rfind("--", 0) == 0 ? argument.find('=') : std::string::npos;
-    const std::string name = argument.substr(0, equals);
-    static const char* const kWithValue[] = {
-        "--drive", "--simulate",   "--tests",           "--user-rate",     "--passes",
-        "--log",   "--drive-info", "--controller-info", "--computer-info", "--json",
-        "--curve", "--curve-mode", "--device"};
+    const std::string name = OptionName(argument);
+    const bool has_equals = name.size() < argument.size();
+    static const char* const kWithValue[] = {"--drive",      "--simulate",        "--tests",
+                                             "--user-rate",  "--passes",          "--log",
+                                             "--drive-info", "--controller-info", "--computer-info",
+                                             "--json",       "--curve",           "--curve-mode",
+                                             "--device"};
     bool takes_value = false;
     for (const char* known : kWithValue) takes_value = takes_value || name == known;
     if (!takes_value) {
-      if (equals != std::string::npos && (name == "--help" || name == "--version" ||
-                                          name == "--quiet" || name == "--whole-disc")) {
+      if (has_equals && (name == "--help" || name == "--version" || name == "--quiet" ||
+                         name == "--whole-disc")) {
         return name + " takes no value";
       }
       return "unknown argument: " + argument;
     }
-    std::string value;
-    if (equals != std::string::npos) {
-      value = argument.substr(equals + 1);
-    } else if (i + 1 == arguments.size()) {
-      return argument + " needs a value";
-    } else {
-      value = arguments[++i];
-    }
+    const std::optional<std::string> given = OptionValue(arguments, &i);
+    if (!given) return argument + " needs a value";
+    const std::string& value = *given;
+    if (auto error = CheckValue(name, value)) return error;
     TestSettings& s = options->settings;
     const bool benchmark_only = name != "--drive" && name != "--simulate" && name != "--curve" &&
                                 name != "--curve-mode" && name != "--device";
@@ -178,12 +222,16 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
         return "--curve-mode is quick or full, not \"" + value + "\"";
       }
       options->curve_mode = value == "full" ? CurveMode::kFull : CurveMode::kQuick;
+      options->curve_mode_given = true;
     } else {
       options->json_path = value;
     }
   }
   if (!options->simulate_profile.empty() && !options->drive_directories.empty()) {
     return std::string("--simulate and --drive cannot be used together");
+  }
+  if (options->curve_mode_given && options->curve_path.empty()) {
+    return std::string("--curve-mode belongs to --curve, which is not given");
   }
   if (!options->curve_path.empty() && !options->benchmark_option.empty()) {
     return "--curve measures the transfer-rate curve instead of the benchmark; " +

@@ -19,6 +19,7 @@ struct CliOptions {
   std::string json_path;   // empty: no JSON; "-": stdout
   std::string curve_path;  // empty: the benchmark; otherwise the transfer-rate curve's file
   CurveMode curve_mode = CurveMode::kQuick;
+  bool curve_mode_given = false;
   bool whole_disc = false;  // --whole-disc: the curve of the disc in the drive, not the test file
   std::string device;       // --device: the drive for --whole-disc; empty: the one holding a disc
   // The first option given that belongs to the benchmark only, for refusing it with --curve.
@@ -34,5 +35,12 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
                                            CliOptions* options);
 
 std::string CliUsage();
+
+// An option that takes a value, given as "--name=value" or as "--name value".
+// The name of the option at `argument`: "--passes" of "--passes=3" as well as of "--passes".
+std::string OptionName(const std::string& argument);
+// Its value: after the equals sign, or the next argument (*i then moves on to it); nothing when
+// neither is there.
+std::optional<std::string> OptionValue(const std::vector<std::string>& arguments, size_t* i);
 
 }  // namespace vantric

@@ -1,6 +1,7 @@
 #include "cli/curve_command.h"
 
 #include "cli/cli_app.h"
+#include "platform/files.h"
 #include "run/value_text.h"
 
 namespace vantric {
@@ -80,7 +81,7 @@ int RunCurveCommand(const CliOptions& options, Engine& engine, const CurveSource
   const double file_mb = static_cast<double>(engine.TestFile()->Size()) / kBytesPerMb;
   const std::string text =
       CurveFileText(*CurveFileKindOf(options.curve_path), points, shown, file_mb);
-  if (!WriteTextFile(options.curve_path, text)) {
+  if (!ReplaceFileContents(options.curve_path, text)) {
     err << "Error writing curve file " << options.curve_path << ".\n";
     return kExitFailed;
   }

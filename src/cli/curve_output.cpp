@@ -8,6 +8,7 @@
 #include "cli/run_notes.h"
 #include "curve/curve_chart.h"
 #include "curve/curve_table.h"
+#include "run/program_version.h"
 #include "run/value_text.h"
 
 namespace vantric {
@@ -62,6 +63,8 @@ std::string CurveJson(const std::vector<CurvePoint>& points, const CurveSource& 
   const auto member = [&out](const char* name, const std::string& value) {
     out += "  \"" + std::string(name) + "\": " + value + ",\n";
   };
+  member("Vantric", JsonString(kProgramVersion));
+  member("Format", std::to_string(kResultFormat));
   member("Mode", JsonString(CurveModeName(source.mode)));
   member("MeasuredAt", JsonString(JsonLocalTime(source.measured_at)));
   member("TestFile", source.disc ? "null" : JsonString(source.test_file));

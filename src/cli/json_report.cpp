@@ -6,6 +6,10 @@
 #include <cstdio>
 #include <vector>
 
+#include "cli/utf8.h"
+#include "run/drive_figures.h"
+#include "run/pass_spread.h"
+#include "run/program_version.h"
 #include "run/test_catalogue.h"
 
 namespace vantric {
@@ -18,32 +22,48 @@ std::string Bool(bool value) { return value ? "true" : "false"; }
 // A stored CDFS value; 0 or less means the system did not say.
 std::string Cdfs(int32_t value) { return value > 0 ? std::to_string(value) : "null"; }
 
-// The length of the well-formed UTF-8 sequence at text[i], or 0 when the byte there starts none.
-size_t Utf8SequenceLength(const std::string& text, size_t i) {
-  const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
-  const unsigned char lead = byte(i);
-  size_t length = 0;
-  uint32_t min = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-    min = 0x80;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    min = 0x800;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    min = 0x10000;
-  } else {
-    return 0;
+// The values the run sums over its passes, as opposed to those measured once.
+bool Averaged(const CatalogueTest& test) { return !test.first_pass_only; }
+
+// One object per pass with that pass's own values; null for a test that was not run.
+std::string PassesJson(const TestResults& r) {
+  std::string out = "[";
+  for (int32_t pass = 1; pass <= r.PassCount; ++pass) {
+    out += pass == 1 ? "\n    {" : ",\n    {";
+    out += "\"Pass\": " + std::to_string(pass);
+    for (const CatalogueTest& test : kTestCatalogue) {
+      if (!Averaged(test)) continue;
+      const std::vector<double> values = r.ValuesPerPass(test.field);
+      const bool measured = r.flags.*test.flag && static_cast<size_t>(pass) <= values.size();
+      out += ", \"" + std::string(test.field_name) +
+             "\": " + Measured(measured, measured ? values[pass - 1] : 0);
+    }
+    out += "}";
   }
-  if (i + length > text.size()) return 0;
-  uint32_t code = lead & (0x7F >> length);
-  for (size_t k = 1; k < length; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) return 0;
-    code = (code << 6) | (byte(i + k) & 0x3F);
+  return out + (r.PassCount > 0 ? "\n  ]" : "]");
+}
+
+// Each averaged value's minimum, maximum and standard deviation over the passes; null for one
+// pass, and for a test that was not run.
+std::string SpreadJson(const TestResults& r) {
+  if (r.PassCount < 2) return "null";
+  std::string out = "{";
+  bool first = true;
+  for (const CatalogueTest& test : kTestCatalogue) {
+    if (!Averaged(test)) continue;
+    out += first ? "\n    \"" : ",\n    \"";
+    first = false;
+    out += std::string(test.field_name) + "\": ";
+    const auto spread = SpreadOf(r.ValuesPerPass(test.field));
+    if (!(r.flags.*test.flag) || !spread) {
+      out += "null";
+      continue;
+    }
+    out += "{\"Minimum\": " + JsonNumber(spread->minimum) +
+           ", \"Maximum\": " + JsonNumber(spread->maximum) +
+           ", \"StandardDeviation\": " + JsonNumber(spread->standard_deviation) + "}";
   }
-  if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-  return length;
+  return out + "\n  }";
 }
 
 }  // namespace
@@ -124,6 +144,8 @@ std::string JsonDriveObject(const std::optional<DriveIdentity>& drive) {
 std::string ResultsJson(const ReportContent& content, const JsonRunSource& source) {
   const TestResults& r = content.results;
   std::vector<std::pair<std::string, std::string>> members = {
+      {"Vantric", JsonString(kProgramVersion)},
+      {"Format", std::to_string(kResultFormat)},
       {"PassCount", std::to_string(r.PassCount)},
       {"StartTime", JsonString(JsonLocalTime(r.StartTime))},
       {"EndTime", JsonString(JsonLocalTime(r.EndTime))},
@@ -133,12 +155,18 @@ std::string ResultsJson(const ReportContent& content, const JsonRunSource& sourc
   for (const CatalogueTest& test : kTestCatalogue) {
     members.emplace_back(test.field_name, Measured(r.flags.*test.flag, r.*test.field));
   }
+  // An index of 0 is one that was not computed.
+  for (const IndexFigure& index : kIndexFigures) {
+    members.emplace_back(index.field_name, Measured(r.*index.field != 0, r.*index.field));
+  }
+  // The rating as the text shows it, one decimal, so that a reader gets the same figure.
+  const bool rated = r.flags.Read16On && std::isfinite(WeightedRead16(r));
   const std::pair<const char*, std::string> rest[] = {
-      // An index of 0 is one that was not computed.
-      {"MultimediaIndex", Measured(r.MultimediaIndex != 0, r.MultimediaIndex)},
-      {"ApplicationIndex", Measured(r.ApplicationIndex != 0, r.ApplicationIndex)},
       {"DriveRatingText", JsonString(r.DriveRatingText)},
       {"DriveTypeText", JsonString(r.DriveTypeText)},
+      {"DriveRating", rated ? RatingNumber(WeightedRead16(r)) : "null"},
+      {"DriveType",
+       rated ? JsonString(ClassifyDriveType(r.Read16Inside, r.Read16Outside)) : "null"},
       {"Edit1", JsonString(content.Edit1)},
       {"Edit2", JsonString(content.Edit2)},
       {"Edit3", JsonString(content.Edit3)},
@@ -150,6 +178,8 @@ std::string ResultsJson(const ReportContent& content, const JsonRunSource& sourc
       {"Drive", JsonDriveObject(source.drive)},
       {"SimulatedProfile",
        source.simulated_profile ? JsonString(*source.simulated_profile) : "null"},
+      {"Passes", PassesJson(r)},
+      {"Spread", SpreadJson(r)},
   };
   members.insert(members.end(), std::begin(rest), std::end(rest));
   std::string out = "{\n";

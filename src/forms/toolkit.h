@@ -14,6 +14,9 @@
 
 namespace vantric {
 
+// The application's title: the caption of every message box.
+inline constexpr const char* kApplicationTitle = "Vantric 95/Pro";
+
 // One window as a toolkit made it from its layout. Its controls are reached by the names the
 // layout gives them; a name the window does not have is a programming error, reported by the
 // toolkit and otherwise ignored.
@@ -31,6 +34,8 @@ class Form {
   virtual void SetEnabled(std::string_view control, bool enabled) = 0;
   virtual bool Enabled(std::string_view control) const = 0;
   virtual void SetVisible(std::string_view control, bool visible) = 0;
+  // Whether the control shows whenever its window does: its own state and its container's,
+  // whether or not the window itself is on the screen now.
   virtual bool Visible(std::string_view control) const = 0;
   virtual void SetProgress(std::string_view control, int percent) = 0;  // a progress bar, 0..100
   virtual void SetFocus(std::string_view control) = 0;
@@ -90,5 +95,9 @@ class Toolkit : public UiPump {
   virtual std::optional<std::string> PrintReport(const std::vector<ReportLine>& lines,
                                                  const ReportFonts& fonts) = 0;
 };
+
+// The system's own toolkit, defined by the toolkit library the program links with. It may take
+// its own options out of the command line.
+std::unique_ptr<Toolkit> MakeNativeToolkit(int& argc, char** argv);
 
 }  // namespace vantric

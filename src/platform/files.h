@@ -5,18 +5,15 @@
 
 namespace vantric {
 
-// A file the program writes besides reading the test disc: the log, and the probe of a log
-// name. Bytes go out as given: line ends are never translated.
+// A file the program writes besides reading the test disc: the log. Bytes go out as given: line
+// ends are never translated.
 class OutputFile {
  public:
-  // Stands in for CreateFileA with OPEN_ALWAYS and writes at the end: an existing file keeps
-  // its bytes, a missing one is created.
+  // Stands in for CreateFileA with OPEN_ALWAYS and FILE_APPEND_DATA: an existing file keeps its
+  // bytes, a missing one is created, and every write lands whole at the end, whatever other
+  // programs append meanwhile. Runs that check the same new name do not remove the file from
+  // under it.
   static OutputFile OpenForAppending(const std::string& path);
-  // Stands in for CreateFileA with CREATE_NEW: fails when anything of that name exists.
-  static OutputFile CreateNew(const std::string& path);
-  // Stands in for CreateFileA with OPEN_EXISTING, for appending: creates nothing, and does not
-  // wait for a reader at the other end of a pipe.
-  static OutputFile OpenExistingForAppending(const std::string& path);
 
   OutputFile(OutputFile&& other) noexcept : handle_(other.handle_), open_error_(other.open_error_) {
     other.handle_ = kNoHandle;
@@ -42,8 +39,32 @@ class OutputFile {
   int open_error_ = 0;
 };
 
-// Stands in for DeleteFileA: 0, or the system's error code.
-int DeleteNamedFile(const std::string& path);
+enum class NewNameProbe {
+  kCreatedAndRemoved,
+  // The name existed when the probe came to create it, or another program has written to the
+  // file since: it is left as it is.
+  kExists,
+  kCannotCreate,
+  kCloseFailed,
+  kDeleteFailed,
+};
+
+// Stands in for CreateFileA with CREATE_NEW followed by CloseHandle and DeleteFileA: whether a
+// file of that name can be created. It deletes only the file it created itself, and only while
+// that is still empty. `error` gets the system's code when the outcome is a failure.
+NewNameProbe ProbeNewName(const std::string& path, int* error);
+
+// Whether an existing entry may be written to: 0, or the system's error code. Nothing but a
+// regular file is opened: a pipe's reader would take the open and close for the end of its
+// input, and a later write would wait for a reader for ever. A name that is gone (another
+// run's check of it has ended) gives 0: writing creates it.
+int AppendAccessError(const std::string& path);
+
+// Replaces the contents of the file at `path` with `bytes`, creating it when it does not exist.
+// A regular file is written to a new file beside it, flushed to disk and renamed over it, so the
+// old contents stay whole whatever fails. Anything else (a pipe, a device) is opened once and
+// written to.
+bool ReplaceFileContents(const std::string& path, std::string_view bytes);
 
 // What separates the parts of a path as the system writes it: '/' or '\\'.
 char NativePathSeparator();

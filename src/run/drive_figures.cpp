@@ -48,9 +48,11 @@ std::optional<double> ComputeApplicationIndex(const TestResults& results) {
   return (440 / results.RandomAccessTime) * 10 + (w / 1200) * 10;
 }
 
-std::string RatingFigure(double weighted_read16) {
-  return FixedText(weighted_read16 * (1.0 / 150), 1) + "X";
+std::string RatingNumber(double weighted_read16) {
+  return FixedText(weighted_read16 * (1.0 / 150), 1);
 }
+
+std::string RatingFigure(double weighted_read16) { return RatingNumber(weighted_read16) + "X"; }
 
 void DeriveDriveFigures(TestResults& results, ResultsView& view) {
   if (const auto index = ComputeMultimediaIndex(results)) {
@@ -73,17 +75,19 @@ void DeriveDriveFigures(TestResults& results, ResultsView& view) {
 
   view.SetVisible("drvtype", true);
   view.SetVisible("drvspeed", true);
+  const std::string rating_label = std::string(kDriveRatingLabel) + ": ";
+  const std::string type_label = std::string(kDriveTypeLabel) + ": ";
   if (results.flags.Read16On) {
-    results.DriveRatingText = "Drive rating: " + RatingFigure(WeightedRead16(results));
+    results.DriveRatingText = rating_label + RatingFigure(WeightedRead16(results));
     view.SetText("drvspeed", results.DriveRatingText);
     results.DriveTypeText =
-        "Drive type: " + ClassifyDriveType(results.Read16Inside, results.Read16Outside);
+        type_label + ClassifyDriveType(results.Read16Inside, results.Read16Outside);
     view.SetText("drvtype", results.DriveTypeText);
     view.DescribeStep(13);
     view.DescribeStep(14);
   } else {
-    results.DriveRatingText = "Drive rating: not tested";
-    results.DriveTypeText = "Drive type: not tested";
+    results.DriveRatingText = rating_label + "not tested";
+    results.DriveTypeText = type_label + "not tested";
     view.SetText("drvspeed", results.DriveRatingText);
     view.SetText("drvtype", results.DriveTypeText);
   }

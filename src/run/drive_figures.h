@@ -18,8 +18,14 @@ std::string ClassifyDriveType(double inside_rate, double outside_rate);
 // application index, when the random access time is not a positive number of milliseconds).
 std::optional<double> ComputeMultimediaIndex(const TestResults& results);
 std::optional<double> ComputeApplicationIndex(const TestResults& results);
-// "4.7X": the weighted 16k rate in multiples of 150 KB/s, one decimal.
+// "4.7": the weighted 16k rate in multiples of 150 KB/s, one decimal.
+std::string RatingNumber(double weighted_read16);
+// "4.7X", as the rating line shows it.
 std::string RatingFigure(double weighted_read16);
+
+// The labels of the rating and type lines, before their ": ".
+inline constexpr const char* kDriveRatingLabel = "Drive rating";
+inline constexpr const char* kDriveTypeLabel = "Drive type";
 
 // After the means: both indexes, the rating and the type into the results and the view, with
 // the descriptions 11 to 14 that apply.

@@ -92,14 +92,10 @@ LogWriteOutcome AppendLinesToFile(const std::string& path, const std::vector<std
                                   const char* line_end) {
   OutputFile file = OutputFile::OpenForAppending(path);
   if (!file.is_open()) return LogWriteOutcome::kOpenFailed;
-  bool ok = true;
-  for (const std::string& line : lines) {
-    // One write per line: a failure keeps every whole line before it.
-    if (!file.Write(line + line_end)) {
-      ok = false;
-      break;
-    }
-  }
+  std::string text;
+  for (const std::string& line : lines) text += line + line_end;
+  // One write: reports that other runs append to the same file at the same moment never mix.
+  bool ok = file.Write(text);
   if (file.Close() != 0) ok = false;
   return ok ? LogWriteOutcome::kWritten : LogWriteOutcome::kWriteFailed;
 }

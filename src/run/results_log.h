@@ -23,9 +23,8 @@ std::vector<std::string> ResultsLogLines(const ReportContent& content);
 
 enum class LogWriteOutcome { kWritten, kOpenFailed, kWriteFailed };
 
-// Appends the lines, each followed by `line_end`, to the file at `path`, creating it when it
-// does not exist. The file's old bytes are never changed; when a write fails, the lines
-// already written stay.
+// Appends the lines, each followed by `line_end`, to the file at `path` in one write, creating
+// it when it does not exist. The file's old bytes are never changed.
 LogWriteOutcome AppendLinesToFile(const std::string& path, const std::vector<std::string>& lines,
                                   const char* line_end = "\r\n");
 

@@ -184,11 +184,12 @@ class Run {
     view_.DescribeStep(description);
   }
 
-  // Adds one pass's value to its sum and shows the mean so far; a value measured once is
-  // kept and shown as measured.
+  // Adds one pass's value to its sum, keeps it as that pass's, and shows the mean so far; a
+  // value measured once is kept and shown as measured.
   void Record(const CatalogueTest& test, double value) {
     double& field = results_.*test.field;
     field = test.first_pass_only ? value : field + value;
+    if (!test.first_pass_only) results_.pass_values.push_back({test.field, pass_, value});
     if (test.field == &TestResults::Read16Outside && FirstPass()) {
       results_.FirstPassRead16Outside = results_.Read16Outside;
       gate_known_ = true;

@@ -19,19 +19,22 @@ bool FileSystemLogNameProbe::EntryExists(const std::string& name) {
 
 LogNameProbe::Outcome FileSystemLogNameProbe::ProbeCreate(const std::string& name,
                                                           std::string* detail) {
-  // A new file only: one that appeared since the existence check must not be truncated.
-  OutputFile file = OutputFile::CreateNew(name);
-  if (!file.is_open()) return Outcome::kCannotCreate;
-  if (const int error = file.Close(); error != 0) {
-    DeleteNamedFile(name);
-    if (detail) *detail = IoErrorText("close", error);
-    return Outcome::kCleanupFailed;
+  int error = 0;
+  switch (ProbeNewName(name, &error)) {
+    case NewNameProbe::kCreatedAndRemoved:
+      return Outcome::kCreatedAndRemoved;
+    case NewNameProbe::kExists:
+      return Outcome::kExists;
+    case NewNameProbe::kCannotCreate:
+      return Outcome::kCannotCreate;
+    case NewNameProbe::kCloseFailed:
+      if (detail) *detail = IoErrorText("close", error);
+      return Outcome::kCleanupFailed;
+    case NewNameProbe::kDeleteFailed:
+      if (detail) *detail = IoErrorText("delete", error);
+      return Outcome::kCleanupFailed;
   }
-  if (const int error = DeleteNamedFile(name); error != 0) {
-    if (detail) *detail = IoErrorText("delete", error);
-    return Outcome::kCleanupFailed;
-  }
-  return Outcome::kCreatedAndRemoved;
+  return Outcome::kCannotCreate;
 }
 
 std::optional<std::string> CheckSettings(TestSettings& settings, LogNameProbe& probe) {
@@ -52,6 +55,7 @@ std::optional<std::string> CheckSettings(TestSettings& settings, LogNameProbe& p
   std::string detail;
   switch (probe.ProbeCreate(name, &detail)) {
     case LogNameProbe::Outcome::kCreatedAndRemoved:
+    case LogNameProbe::Outcome::kExists:
       return std::nullopt;
     case LogNameProbe::Outcome::kCannotCreate:
       return kInvalidLogNameMessage;

@@ -12,6 +12,9 @@ class LogNameProbe {
  public:
   enum class Outcome {
     kCreatedAndRemoved,  // the name can be created, and nothing was left behind
+    // Something took the name between the existence check and the probe (another run's probe
+    // or log, say): it passes as an existing name does, and is left alone.
+    kExists,
     kCannotCreate,
     kCleanupFailed,  // created, but closing or deleting it failed; `detail` says why
   };
@@ -20,7 +23,8 @@ class LogNameProbe {
 
   // Whether some entry (file, directory, anything) has this name or matches it as a pattern.
   virtual bool EntryExists(const std::string& name) = 0;
-  // Creates a new file of that name for writing, then closes and deletes it.
+  // Creates a new file of that name for writing, then closes it and deletes it while it is the
+  // probe's own file and still empty.
   virtual Outcome ProbeCreate(const std::string& name, std::string* detail) = 0;
 };
 

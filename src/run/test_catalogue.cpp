@@ -106,6 +106,11 @@ const std::array<FlagName, 15> kFlagNames = {{
     {&F::Burst2kOn, "Burst2kOn"},     {&F::Burst8kOn, "Burst8kOn"},
     {&F::Burst16kOn, "Burst16kOn"},
 }};
+
+const std::array<IndexFigure, 2> kIndexFigures = {{
+    {&T::MultimediaIndex, "MultimediaIndex", "Multimedia Index"},
+    {&T::ApplicationIndex, "ApplicationIndex", "Application Index"},
+}};
 // clang-format on
 
 const std::vector<ReportSection>& ReportSections() {
@@ -172,6 +177,32 @@ std::string ValueText(const CatalogueTest& test, double value) {
       break;
   }
   return RoundedText(value);
+}
+
+Better BetterWhen(const CatalogueTest& test) {
+  switch (test.unit) {
+    case ValueUnit::kMs:
+    case ValueUnit::kPercent:
+      return Better::kLower;
+    case ValueUnit::kKps:
+    case ValueUnit::kPollsPerMs:  // a faster processor polls more often
+      break;
+  }
+  return Better::kHigher;
+}
+
+const char* UnitText(ValueUnit unit) {
+  switch (unit) {
+    case ValueUnit::kKps:
+      return "kps";
+    case ValueUnit::kMs:
+      return "ms";
+    case ValueUnit::kPercent:
+      return "%";
+    case ValueUnit::kPollsPerMs:
+      break;
+  }
+  return "";
 }
 
 TestCall CallFor(const CatalogueTest& test, const std::string& userval) {

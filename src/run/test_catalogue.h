@@ -23,6 +23,10 @@ struct TestChoice {
 
 enum class ValueUnit { kKps, kMs, kPercent, kPollsPerMs };
 
+// Which way a value improves: a faster rate or a higher index is better, a shorter time or a
+// smaller share of the processor is.
+enum class Better { kHigher, kLower };
+
 // One value a run measures, with everything the front ends, the log, the report and the JSON
 // need to know of it.
 struct CatalogueTest {
@@ -59,6 +63,17 @@ struct CatalogueTest {
 // The tests in the order a pass runs them.
 extern const std::array<CatalogueTest, 19> kTestCatalogue;
 
+// A figure derived from the means after the last pass, with its results field, JSON key and
+// the report's label; 0 means it was not computed.
+struct IndexFigure {
+  double TestResults::*field;
+  const char* field_name;
+  const char* label;
+};
+extern const std::array<IndexFigure, 2> kIndexFigures;
+// The report's heading over the indexes, the rating and the type.
+inline constexpr const char* kIndexHeading = "Vantric Calculated Drive Indexes";
+
 // The configuration dialog's check boxes, in the order the defaults set them.
 extern const std::array<TestChoice, 13> kTestChoices;
 
@@ -92,6 +107,10 @@ std::string ResultLabel(const CatalogueTest& test, const std::string& userval);
 std::string LogDisabledLabel(const CatalogueTest& test);
 // The value as shown, logged and printed: "1234 kps", "97 ms", "12%".
 std::string ValueText(const CatalogueTest& test, double value);
+// Rates are better higher; times and CPU usage lower.
+Better BetterWhen(const CatalogueTest& test);
+// The unit as the report writes it after a value: "kps", "ms", "%"; "" for none.
+const char* UnitText(ValueUnit unit);
 // The engine call, with the user's rate filled in: the rate typed in KB/s, halved with the
 // quotient truncated toward zero.
 TestCall CallFor(const CatalogueTest& test, const std::string& userval);

@@ -13,6 +13,15 @@ void TestResults::ResetMeasurements() {
   BurstRate2k = BurstRate8k = BurstRate16k = 0;
   MultimediaIndex = ApplicationIndex = 0;
   FirstPassRead16Outside = first_pass_outside;
+  pass_values.clear();
+}
+
+std::vector<double> TestResults::ValuesPerPass(double TestResults::*field) const {
+  std::vector<double> values;
+  for (const PassValue& measured : pass_values) {
+    if (measured.field == field) values.push_back(measured.value);
+  }
+  return values;
 }
 
 }  // namespace vantric

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "engine/engine.h"
 #include "platform/system.h"
@@ -62,7 +63,20 @@ struct TestResults : Baselines {
 
   TestFlags flags;
 
-  // Zeroes every measured value and both indexes, as the start of a run does.
+  // What each pass measured of the values summed over the passes, in the order measured: the
+  // sums keep only the total, and a mean does not say how far the passes agreed.
+  struct PassValue {
+    double TestResults::*field;
+    int32_t pass;  // from 1
+    double value;
+  };
+  std::vector<PassValue> pass_values;
+
+  // The values of `field`, one per pass that measured it, in pass order.
+  std::vector<double> ValuesPerPass(double TestResults::*field) const;
+
+  // Zeroes every measured value and both indexes, and forgets the passes' values, as the start
+  // of a run does.
   void ResetMeasurements();
 };
 

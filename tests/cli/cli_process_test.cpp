@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <future>
+
+#include "ramfs_mount.h"
 #include "cli_test_files.h"
 #include "json_reader.h"
 #include "subprocess.h"
@@ -69,6 +73,18 @@ TEST(CliProcessTest, InvalidOptionsGetTheDialogsMessagesAndExitTwo) {
       {{"--drive=/dev/null"}, "--drive /dev/null is not a folder"},
       {{"--simulate", "8x-clv", "--log", dir.path().string()}, "is a folder"},
       {{"--simulate", "8x-clv", "--log", long_log}, "only 160 are kept"},
+      // A line break would forge report lines in the log; an empty value would quietly mean
+      // "none".
+      {{"--drive-info", "X\r\nRead Tests\r\n     16k outside: 9999 kps"}, "--drive-info"},
+      {{"--controller-info=a\nb"}, "--controller-info"},
+      {{"--computer-info", "PC\r"}, "--computer-info"},
+      {{"--user-rate", "300\r\nCPU Tests"}, "--user-rate"},
+      {{"--json="}, "--json"},
+      {{"--log="}, "--log"},
+      {{"--log", "   "}, "--log"},
+      {{"--curve="}, "--curve"},
+      {{"--simulate="}, "--simulate"},
+      {{"--simulate", "8x-clv", "--curve-mode", "full"}, "--curve-mode"},
   };
   for (const auto& c : refused) {
     const ProcessResult result = Cli(c.arguments);
@@ -212,6 +228,88 @@ TEST(CliProcessTest, AnUnwritableJsonFileIsRefusedBeforeTheRun) {
     EXPECT_EQ(result.out, "");
   }
   EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+// Reads a named pipe as a program reading it once would: from the first writer's open to the
+// end of its input, within half a minute. The pipe has its reader when this returns.
+std::future<std::string> ReadPipeOnce(const fs::path& pipe) {
+  const int fd = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+  return std::async(std::launch::async, [fd] {
+    std::string text;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (std::chrono::steady_clock::now() < deadline) {
+      // No end of input is seen before a writer has come.
+      pollfd ready{fd, POLLIN, 0};
+      if (::poll(&ready, 1, 100) <= 0) continue;
+      char buffer[4096];
+      const ssize_t got = ::read(fd, buffer, sizeof buffer);
+      if (got <= 0) break;
+      text.append(buffer, static_cast<size_t>(got));
+    }
+    ::close(fd);
+    return text;
+  });
+}
+
+// A run that would hang is ended after 20 seconds.
+ProcessResult CliWithin20s(const std::vector<std::string>& arguments) {
+  return RunProcess(VANTRIC_CLI_PATH, arguments, std::chrono::seconds(20),
+                    [](pid_t pid) { ::kill(pid, SIGKILL); });
+}
+
+TEST(CliProcessTest, PipesGetTheirOutputOnceTheRunHasEnded) {
+  ScratchDir dir("cli-pipes");
+  const fs::path log = dir.path() / "log", json = dir.path() / "json",
+                 curve = dir.path() / "curve.csv";
+  for (const fs::path& pipe : {log, json, curve}) ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+
+  std::future<std::string> log_text = ReadPipeOnce(log), json_text = ReadPipeOnce(json);
+  const ProcessResult run = CliWithin20s({"--simulate", "8x-clv", "--tests", "burst2k", "--log",
+                                          log.string(), "--json", json.string()});
+  EXPECT_EQ(run.exit_code, 0) << run.err;
+  std::string crlf;
+  for (char c : run.out) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  EXPECT_EQ(log_text.get(), crlf);
+  const std::string json_written = json_text.get();
+  ASSERT_NE(json_written, "");
+  EXPECT_EQ(std::get<std::string>(ParseFlatJson(json_written).at("SimulatedProfile")), "8x-clv");
+
+  std::future<std::string> curve_text = ReadPipeOnce(curve);
+  const ProcessResult curve_run = CliWithin20s({"--simulate", "8x-clv", "--curve", curve.string()});
+  EXPECT_EQ(curve_run.exit_code, 0) << curve_run.err;
+  EXPECT_EQ(curve_text.get().rfind("position_mb,position_percent,kbps,x\n0.502,", 0), 0u);
+}
+
+// The JSON and curve files are replaced whole or not at all: on a full disk the old ones stay
+// as they were, and nothing else is left behind.
+TEST(CliProcessTest, OnAFullDiskTheOldJsonAndCurveFilesStayWhole) {
+  ScratchDir dir("cli-full-disk");
+  const fs::path disk = dir.path() / "disk";
+  ScratchMount tmpfs(disk.string(), "tmpfs", "size=64k");
+  if (!tmpfs.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here (needs CAP_SYS_ADMIN)";
+  const std::string old_text = "{\"old\": true}\n";
+  for (const char* name : {"run.json", "curve.json"}) std::ofstream(disk / name) << old_text;
+  {
+    std::ofstream filler(disk / "filler", std::ios::binary);
+    const std::string block(4096, 'f');
+    while (filler.write(block.data(), block.size())) filler.flush();
+  }
+
+  const ProcessResult run =
+      Cli({"--simulate", "8x-clv", "--tests", "burst2k", "--json", (disk / "run.json").string()});
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_NE(run.err.find("Error writing JSON file.\n"), std::string::npos) << run.err;
+  const ProcessResult curve =
+      Cli({"--simulate", "8x-clv", "--curve", (disk / "curve.json").string()});
+  EXPECT_EQ(curve.exit_code, 1);
+  EXPECT_NE(curve.err.find("Error writing curve file"), std::string::npos) << curve.err;
+
+  std::vector<std::string> left;
+  for (const auto& entry : fs::directory_iterator(disk)) left.push_back(entry.path().filename());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"curve.json", "filler", "run.json"}));
+  EXPECT_EQ(FileText(disk / "run.json"), old_text);
+  EXPECT_EQ(FileText(disk / "curve.json"), old_text);
 }
 
 }  // namespace

@@ -7,22 +7,12 @@
 #include "cli/cli_app.h"
 #include "cli/interrupt.h"
 #include "cli/run_notes.h"
+#include "cli_in_process.h"
 #include "engine/test_positions.h"
 #include "json_reader.h"
 
 namespace vantric::testing {
 namespace {
-
-struct CliRun {
-  int code;
-  std::string out, err;
-};
-
-CliRun RunInProcess(const std::vector<std::string>& arguments, bool terminal = false) {
-  std::ostringstream out, err;
-  const int code = RunCli(arguments, out, err, terminal);
-  return {code, out.str(), err.str()};
-}
 
 // A value written under another test's flag would pass for a measurement that was never made.
 TEST(CliRunTest, EachJsonValueAppearsUnderItsOwnTestOnly) {

@@ -6,6 +6,8 @@
 
 #include "cli/cli_app.h"
 #include "cli/curve_output.h"
+#include "cli/result_file.h"
+#include "cli_in_process.h"
 #include "cli_test_files.h"
 #include "curve/disc_medium.h"
 #include "json_reader.h"
@@ -13,17 +15,6 @@
 
 namespace vantric::testing {
 namespace {
-
-struct CliRun {
-  int code;
-  std::string out, err;
-};
-
-CliRun RunInProcess(const std::vector<std::string>& arguments) {
-  std::ostringstream out, err;
-  const int code = RunCli(arguments, out, err, false);
-  return {code, out.str(), err.str()};
-}
 
 size_t Count(const std::string& text, const std::string& what) {
   size_t count = 0;
@@ -368,6 +359,12 @@ TEST(CurveCommandTest, AWholeDvdIsMeasuredInDvdX) {
   }
   // Each read costs the simulated machine a microsecond of reading the clock.
   EXPECT_NEAR(std::get<double>(json.at("AverageX")), kDvdX, kDvdX * 0.003);
+  // compare reads the points back in the same X.
+  std::string error;
+  const std::optional<ResultFile> read_back = ResultFromJson(FileText(file), "dvd.json", &error);
+  ASSERT_TRUE(read_back.has_value()) << error;
+  ASSERT_EQ(read_back->points.size(), 100u);
+  EXPECT_DOUBLE_EQ(read_back->points[37].X(), std::get<double>(json.at("Points.37.X")));
   const std::string report = out.str();
   std::smatch start;
   ASSERT_TRUE(

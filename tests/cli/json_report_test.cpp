@@ -117,5 +117,56 @@ TEST(JsonReportTest, EachMeasuredNumberIsItsOwnResult) {
   }
 }
 
+// Each pass's own values, their spread over the passes, and the rating as a number that reads
+// as the text does.
+TEST(JsonReportTest, PassesSpreadAndRatingFollowTheRun) {
+  TestResults r;
+  r.PassCount = 3;
+  r.ResultsValid = true;
+  r.flags.Read16On = r.flags.OverheadOn = r.flags.FullStrokeOn = true;
+  // 4.6667X: the rating line rounds it to 4.7X, type CAV (900 > 720).
+  r.Read16Inside = 600;
+  r.Read16Center = 750;
+  r.Read16Outside = 900;
+  r.SeekOverhead = 0.5;  // measured once: in no pass's values
+  const double inside[] = {500, 600, 700};
+  for (int32_t pass = 1; pass <= 3; ++pass) {
+    r.pass_values.push_back({&TestResults::Read16Inside, pass, inside[pass - 1]});
+    r.pass_values.push_back({&TestResults::FullStrokeTime, pass, 100.0 + pass});
+  }
+  const auto json_of = [](const TestResults& results) {
+    return ParseFlatJson(ResultsJson({results, "", "", "", "", "", "", 0, 0}, {}));
+  };
+  const JsonObject json = json_of(r);
+  EXPECT_EQ(std::get<std::string>(json.at("Vantric")), "1.65");
+  EXPECT_EQ(std::get<double>(json.at("Format")), 2);
+  EXPECT_EQ(std::get<double>(json.at("DriveRating")), 4.7);
+  EXPECT_EQ(std::get<std::string>(json.at("DriveType")), "CAV");
+  ASSERT_EQ(std::get<double>(json.at("Passes")), 3);
+  for (int pass = 0; pass < 3; ++pass) {
+    const std::string at = "Passes." + std::to_string(pass) + ".";
+    EXPECT_EQ(std::get<double>(json.at(at + "Pass")), pass + 1);
+    EXPECT_EQ(std::get<double>(json.at(at + "Read16Inside")), inside[pass]);
+    EXPECT_EQ(std::get<double>(json.at(at + "FullStrokeTime")), 101 + pass);
+    EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(json.at(at + "Read2Inside")));
+    EXPECT_EQ(json.count(at + "SeekOverhead"), 0u);
+  }
+  EXPECT_EQ(std::get<double>(json.at("Spread.Read16Inside.Minimum")), 500);
+  EXPECT_EQ(std::get<double>(json.at("Spread.Read16Inside.Maximum")), 700);
+  EXPECT_EQ(std::get<double>(json.at("Spread.Read16Inside.StandardDeviation")), 100);
+  EXPECT_EQ(std::get<double>(json.at("Spread.FullStrokeTime.StandardDeviation")), 1);
+  EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(json.at("Spread.Read2Inside")));
+
+  // One pass has no spread; a run without the 16k test has no rating or type.
+  TestResults one = r;
+  one.PassCount = 1;
+  one.flags.Read16On = false;
+  const JsonObject single = json_of(one);
+  EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(single.at("Spread")));
+  EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(single.at("DriveRating")));
+  EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(single.at("DriveType")));
+  EXPECT_EQ(std::get<double>(single.at("Passes")), 1);
+}
+
 }  // namespace
 }  // namespace vantric::testing

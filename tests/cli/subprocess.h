@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -73,6 +74,57 @@ inline ProcessResult RunProcess(const std::string& program,
   ::waitpid(pid, &status, 0);
   result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   return result;
+}
+
+// Starts one process of `program` for each argument list, all at the same moment (each waits
+// at a gate until the last one is forked), and waits for them all. Stdin is closed.
+inline std::vector<ProcessResult> RunTogether(
+    const std::string& program, const std::vector<std::vector<std::string>>& argument_lists) {
+  struct Child {
+    pid_t pid = -1;
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+  };
+  std::vector<Child> children(argument_lists.size());
+  int gate[2];
+  if (::pipe(gate) != 0) return {};
+  for (size_t i = 0; i < children.size(); ++i) {
+    children[i].pid = ::fork();
+    if (children[i].pid != 0) continue;
+    ::close(gate[1]);
+    char ignored;
+    while (::read(gate[0], &ignored, 1) > 0) {
+    }
+    ::dup2(::fileno(children[i].out), 1);
+    ::dup2(::fileno(children[i].err), 2);
+    const int null = ::open("/dev/null", O_RDONLY);
+    ::dup2(null, 0);
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& argument : argument_lists[i]) {
+      argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
+    ::execv(program.c_str(), argv.data());
+    ::_exit(127);
+  }
+  ::close(gate[0]);
+  ::close(gate[1]);  // opens the gate
+  std::vector<ProcessResult> results(children.size());
+  for (size_t i = 0; i < children.size(); ++i) {
+    int status = 0;
+    ::waitpid(children[i].pid, &status, 0);
+    results[i].exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    for (auto [file, text] : {std::pair{children[i].out, &results[i].out},
+                              std::pair{children[i].err, &results[i].err}}) {
+      std::rewind(file);
+      char buffer[4096];
+      for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
+        text->append(buffer, got);
+      }
+      std::fclose(file);
+    }
+  }
+  return results;
 }
 
 }  // namespace vantric::testing

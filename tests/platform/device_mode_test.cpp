@@ -129,6 +129,22 @@ TEST_F(DeviceModeTest, OpenerChoosesTheDeviceForAFileOnAnIsoMount) {
       << drives.LastOpenNote();
 }
 
+// An unmounted disc whose directory lists the test file but whose drive will not read it (its
+// node on a ramfs refuses direct reads): the search finds the file, the open fails, and the
+// note that the help after the search shows says why.
+TEST_F(DeviceModeTest, AFoundDiscTheDriveWillNotReadSaysWhy) {
+  RamfsMount ramfs(dir_ / "machine");
+  if (!ramfs.mounted()) GTEST_SKIP() << "cannot mount a ramfs here (needs CAP_SYS_ADMIN)";
+  FakeMachine machine(dir_ / "machine");
+  machine.AddDrive("sr0");
+  machine.Insert("sr0", MakeImage("t.iso", ""));
+  LinuxDrives drives({}, machine.paths());
+  ASSERT_TRUE(drives.CanOpenForReading("D:\\DATA\\VANTRIC.DAT"));
+  EXPECT_EQ(drives.OpenUnbuffered("D:\\DATA\\VANTRIC.DAT"), nullptr);
+  EXPECT_EQ(drives.LastOpenNote(),
+            "cannot read " + machine.Node("sr0") + " directly (Invalid argument)");
+}
+
 // Takes the overrides of file permissions out of the effective capabilities while it lives, so
 // that a test running as root meets a file's permissions as a user would.
 class WithoutPermissionOverride {

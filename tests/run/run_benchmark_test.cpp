@@ -166,6 +166,10 @@ TEST(RunBenchmarkTest, MeansAndRunningMeansOverThreePasses) {
   EXPECT_EQ(rig.view.Text("read16vi"), "1100 kps");
   EXPECT_NEAR(rig.results.Read16Inside, 1100, 0.01);
   EXPECT_NEAR(rig.results.Read16Outside, 1200, 0.01);
+  // Each pass keeps its own value besides the sum.
+  const std::vector<double> per_pass = rig.results.ValuesPerPass(&TestResults::Read16Inside);
+  ASSERT_EQ(per_pass.size(), 3u);
+  for (size_t i = 0; i < 3; ++i) EXPECT_NEAR(per_pass[i], inside_rates[i], 0.01) << i;
 }
 
 // A mean that forgets to divide one field, or divides the wrong one, shows as a three-pass
@@ -365,6 +369,7 @@ TEST(RunBenchmarkTest, StartResetsTheLastRunAndTheUserTexts) {
   ScriptedRunRig rig;
   rig.results.Read16Inside = 5000;
   rig.results.MultimediaIndex = 77;
+  rig.results.pass_values.push_back({&TestResults::Read16Inside, 1, 5000});
   rig.results.ResultsValid = true;
   rig.user.edit1 = "old drive";
   for (const char* label : {"read16vi", "burst16kv", "latv"}) rig.view.texts[label] = "stale";
@@ -390,6 +395,7 @@ TEST(RunBenchmarkTest, StartResetsTheLastRunAndTheUserTexts) {
   EXPECT_TRUE(checked);
   EXPECT_EQ(rig.view.Text("read16vi"), "");
   EXPECT_NE(rig.view.Text("burst16kv"), "stale");
+  EXPECT_TRUE(rig.results.ValuesPerPass(&TestResults::Read16Inside).empty());
 }
 
 // Cancel pressed during the warm-up or during any test of the run ends it there: no later test

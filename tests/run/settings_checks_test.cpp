@@ -94,6 +94,9 @@ TEST(SettingsChecksTest, ProbeOutcomes) {
   EXPECT_EQ(CheckSettings(s, probe), std::nullopt);  // existing entries are never probed
   probe.exists = false;
   EXPECT_EQ(CheckSettings(s, probe), "Invalid log filename.");
+  // Another run's probe or log took the name in between: as good as an existing name.
+  probe.outcome = LogNameProbe::Outcome::kExists;
+  EXPECT_EQ(CheckSettings(s, probe), std::nullopt);
   probe.outcome = LogNameProbe::Outcome::kCleanupFailed;
   EXPECT_EQ(CheckSettings(s, probe), "I/O error 5 (delete): Input/output error");
 }

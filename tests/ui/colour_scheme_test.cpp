@@ -3,14 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
 #include "desktop_rig.h"
-#include "ui/classic_style.h"
-#include "ui/standard_message.h"
+#include "toolkit/qt/classic_style.h"
+#include "toolkit/qt/standard_message.h"
 
 namespace vantric::testing {
 namespace {
@@ -56,8 +60,8 @@ void ShowEveryKindOfText(DesktopRig& rig) {
   results.SetVisible("mindex", true);
   results.SetVisible("Panel1", false);
   results.DescribeStep(1);
-  rig.Form2().read16->setChecked(false);
-  rig.Form4().Edit1_->setText("8X drive");
+  Widget<QCheckBox>(rig.Form2().window(), "read16")->setChecked(false);
+  Widget<QLineEdit>(rig.Form4().window(), "Edit1")->setText("8X drive");
 }
 
 QImage MessageBoxPicture(QWidget& reporter) {
@@ -73,11 +77,11 @@ QImage MessageBoxPicture(QWidget& reporter) {
 }
 
 std::map<std::string, QImage> Pictures(DesktopRig& rig) {
-  return {{"main window", rig.Form1().grab().toImage()},
-          {"configuration dialog", rig.Form2().grab().toImage()},
-          {"results window", rig.Form3().grab().toImage()},
-          {"user information dialog", rig.Form4().grab().toImage()},
-          {"message box", MessageBoxPicture(rig.Form3())}};
+  return {{"main window", Window(rig.Form1().window()).grab().toImage()},
+          {"configuration dialog", Window(rig.Form2().window()).grab().toImage()},
+          {"results window", Window(rig.Form3().window()).grab().toImage()},
+          {"user information dialog", Window(rig.Form4().window()).grab().toImage()},
+          {"message box", MessageBoxPicture(Window(rig.Form3().window()))}};
 }
 
 void ExpectSamePictures(const std::map<std::string, QImage>& actual,
@@ -93,9 +97,13 @@ TEST(ColourSchemeTest, ADarkDesktopSchemeChangesNoWindowWhetherSetBeforeOrAfterT
   ShowEveryKindOfText(rig);
   const std::map<std::string, QImage> classic = Pictures(rig);
   // Black text on the light faces, as the design has it.
-  EXPECT_EQ(rig.Form3().Memo1->palette().color(QPalette::Base), QColor(Qt::white));
-  EXPECT_EQ(rig.Form3().GroupBox1->palette().color(QPalette::Text), QColor(Qt::black));
-  EXPECT_EQ(rig.Form1().testbt->palette().color(QPalette::ButtonText), kClassicNavy);
+  EXPECT_EQ(Widget<QPlainTextEdit>(rig.Form3().window(), "Memo1")->palette().color(QPalette::Base),
+            QColor(Qt::white));
+  EXPECT_EQ(Widget<QGroupBox>(rig.Form3().window(), "GroupBox1")->palette().color(QPalette::Text),
+            QColor(Qt::black));
+  EXPECT_EQ(
+      Widget<QPushButton>(rig.Form1().window(), "testbt")->palette().color(QPalette::ButtonText),
+      kClassicNavy);
 
   DarkDesktopScheme dark;
   {

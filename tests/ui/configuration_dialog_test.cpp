@@ -2,10 +2,15 @@
 // messages, the log file name rules and the save dialog.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -16,17 +21,23 @@ namespace {
 
 class ConfigurationDialogTest : public ::testing::Test {
  protected:
-  ConfigurationDialogTest() : form_(rig_.Form2()) { form_.show(); }
-  ~ConfigurationDialogTest() override { form_.hide(); }
+  ConfigurationDialogTest() : form_(rig_.Form2()), window_(Window(form_.window())) {
+    window_.show();
+  }
+  ~ConfigurationDialogTest() override { window_.hide(); }
+
+  QCheckBox* Box(const char* name) const { return Widget<QCheckBox>(form_.window(), name); }
+  QLineEdit* Edit(const char* name) const { return Widget<QLineEdit>(form_.window(), name); }
+  QPushButton* Button(const char* name) const { return Widget<QPushButton>(form_.window(), name); }
 
   // Presses Ok; the message shown, or "" when the dialog hid itself.
   QString PressOk() {
     messages_.texts.clear();
-    form_.show();
-    form_.Button2->click();
-    if (form_.isVisible()) {
+    window_.show();
+    Button("Button2")->click();
+    if (window_.isVisible()) {
       EXPECT_EQ(messages_.texts.size(), 1u);
-      EXPECT_EQ(messages_.reporters.back(), &form_);
+      EXPECT_EQ(messages_.reporters.back(), &window_);
       return messages_.texts.empty() ? "(stayed open silently)" : messages_.texts.back();
     }
     EXPECT_TRUE(messages_.texts.empty());
@@ -36,22 +47,24 @@ class ConfigurationDialogTest : public ::testing::Test {
   // Every check box checked but the user CPU test, the texts empty but one pass, the CPU
   // controls enabled.
   void ExpectDefaults() const {
-    for (QCheckBox* box : form_.findChildren<QCheckBox*>()) {
-      EXPECT_EQ(box->isChecked(), box != form_.cpuuser) << box->objectName().toStdString();
+    for (QCheckBox* box : window_.findChildren<QCheckBox*>()) {
+      EXPECT_EQ(box->isChecked(), box != Box("cpuuser")) << box->objectName().toStdString();
     }
-    EXPECT_EQ(form_.userval->text(), "");
-    EXPECT_EQ(form_.LogEdit->text(), "");
-    EXPECT_EQ(form_.PassEdit->text(), "1");
+    EXPECT_EQ(Edit("userval")->text(), "");
+    EXPECT_EQ(Edit("LogEdit")->text(), "");
+    EXPECT_EQ(Edit("PassEdit")->text(), "1");
     for (QWidget* control : CpuControls()) EXPECT_TRUE(control->isEnabled());
   }
 
   std::vector<QWidget*> CpuControls() const {
-    return {form_.cpu2x,  form_.cpu4x,   form_.cpu6x,   form_.cpu8x,
-            form_.cpu12x, form_.cpuuser, form_.userval, form_.Label1};
+    return {
+        Box("cpu2x"),  Box("cpu4x"),   Box("cpu6x"),    Box("cpu8x"),
+        Box("cpu12x"), Box("cpuuser"), Edit("userval"), Widget<QLabel>(form_.window(), "Label1")};
   }
 
   DesktopRig rig_;
   TForm2& form_;
+  QWidget& window_;
   MessageRecorder messages_;
 };
 
@@ -60,13 +73,13 @@ constexpr const char* kUserRate = "Invalid speed for user selected CPU test.";
 constexpr const char* kLogName = "Invalid log filename.";
 
 TEST_F(ConfigurationDialogTest, SettingsComeFromTheControls) {
-  form_.read2->setChecked(false);
-  form_.cpu8x->setChecked(false);
-  form_.cpuuser->setChecked(true);
-  form_.userval->setText("1000");
-  form_.burst8k->setChecked(false);
-  form_.LogEdit->setText("run.log");
-  form_.PassEdit->setText("3");
+  Box("read2")->setChecked(false);
+  Box("cpu8x")->setChecked(false);
+  Box("cpuuser")->setChecked(true);
+  Edit("userval")->setText("1000");
+  Box("burst8k")->setChecked(false);
+  Edit("LogEdit")->setText("run.log");
+  Edit("PassEdit")->setText("3");
   const TestSettings settings = form_.Settings();
   EXPECT_FALSE(settings.read2);
   EXPECT_FALSE(settings.cpu8x);
@@ -79,33 +92,33 @@ TEST_F(ConfigurationDialogTest, SettingsComeFromTheControls) {
 }
 
 TEST_F(ConfigurationDialogTest, UncheckingRead16DisablesTheCpuControlsWithoutUncheckingThem) {
-  form_.cpuuser->setChecked(true);
-  form_.read16->setChecked(false);
+  Box("cpuuser")->setChecked(true);
+  Box("read16")->setChecked(false);
   for (QWidget* control : CpuControls()) {
     EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
   }
-  EXPECT_TRUE(form_.cpu12x->isChecked());
-  EXPECT_TRUE(form_.cpuuser->isChecked());
+  EXPECT_TRUE(Box("cpu12x")->isChecked());
+  EXPECT_TRUE(Box("cpuuser")->isChecked());
 
-  form_.read16->setChecked(true);
+  Box("read16")->setChecked(true);
   for (QWidget* control : CpuControls()) EXPECT_TRUE(control->isEnabled());
 
-  form_.read16->setChecked(false);
-  form_.Button1->click();  // Reset checks read16 again, and that enables them
+  Box("read16")->setChecked(false);
+  Button("Button1")->click();  // Reset checks read16 again, and that enables them
   for (QWidget* control : CpuControls()) EXPECT_TRUE(control->isEnabled());
 }
 
 TEST_F(ConfigurationDialogTest, StartsWithTheDefaultsAndResetRestoresThem) {
   ExpectDefaults();
-  EXPECT_TRUE(form_.Button2->isDefault());
-  for (QCheckBox* box : form_.findChildren<QCheckBox*>()) box->setChecked(!box->isChecked());
-  form_.read16->setChecked(true);
-  form_.userval->setText("500");
-  form_.LogEdit->setText("x.log");
-  form_.PassEdit->setText("12");
-  form_.Button1->click();
+  EXPECT_TRUE(Button("Button2")->isDefault());
+  for (QCheckBox* box : window_.findChildren<QCheckBox*>()) box->setChecked(!box->isChecked());
+  Box("read16")->setChecked(true);
+  Edit("userval")->setText("500");
+  Edit("LogEdit")->setText("x.log");
+  Edit("PassEdit")->setText("12");
+  Button("Button1")->click();
   ExpectDefaults();
-  EXPECT_TRUE(form_.isVisible());
+  EXPECT_TRUE(window_.isVisible());
 }
 
 TEST_F(ConfigurationDialogTest, PassCountsOutsideOneTo99AreRefused) {
@@ -117,16 +130,16 @@ TEST_F(ConfigurationDialogTest, PassCountsOutsideOneTo99AreRefused) {
       {"99", ""},     {"1", ""},     {" 7 ", ""},      {"3 passes", ""},
   };
   for (const auto& each : cases) {
-    form_.PassEdit->setText(each.text);
+    Edit("PassEdit")->setText(each.text);
     EXPECT_EQ(PressOk(), each.message) << '"' << each.text << '"';
-    EXPECT_EQ(form_.PassEdit->text(), each.text) << "the entry is left as typed";
+    EXPECT_EQ(Edit("PassEdit")->text(), each.text) << "the entry is left as typed";
   }
 }
 
 TEST_F(ConfigurationDialogTest, UserRatesAreCheckedOnlyWhenTheUserTestIsSelected) {
-  form_.userval->setText("abc");
+  Edit("userval")->setText("abc");
   EXPECT_EQ(PressOk(), "");
-  form_.cpuuser->setChecked(true);
+  Box("cpuuser")->setChecked(true);
   const struct {
     const char* text;
     const char* message;
@@ -134,12 +147,12 @@ TEST_F(ConfigurationDialogTest, UserRatesAreCheckedOnlyWhenTheUserTestIsSelected
       {"", kUserRate}, {"0", kUserRate}, {"301", kUserRate}, {"-4", kUserRate}, {"300", ""},
   };
   for (const auto& each : cases) {
-    form_.userval->setText(each.text);
+    Edit("userval")->setText(each.text);
     EXPECT_EQ(PressOk(), each.message) << '"' << each.text << '"';
   }
   // Only the first failing check is reported.
-  form_.userval->setText("301");
-  form_.PassEdit->setText("0");
+  Edit("userval")->setText("301");
+  Edit("PassEdit")->setText("0");
   EXPECT_EQ(PressOk(), kPasses);
 }
 
@@ -147,14 +160,14 @@ TEST_F(ConfigurationDialogTest, LogNamesAreTrimmedAndProbed) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
 
-  form_.LogEdit->setText("    ");
+  Edit("LogEdit")->setText("    ");
   EXPECT_EQ(PressOk(), "");
-  EXPECT_EQ(form_.LogEdit->text(), "");
+  EXPECT_EQ(Edit("LogEdit")->text(), "");
 
   const QString missing = folder.filePath("no such folder/run.log");
-  form_.LogEdit->setText("  " + missing + "  ");
+  Edit("LogEdit")->setText("  " + missing + "  ");
   EXPECT_EQ(PressOk(), kLogName);
-  EXPECT_EQ(form_.LogEdit->text(), missing);
+  EXPECT_EQ(Edit("LogEdit")->text(), missing);
 
   const QString existing = folder.filePath("existing.log");
   {
@@ -163,7 +176,7 @@ TEST_F(ConfigurationDialogTest, LogNamesAreTrimmedAndProbed) {
     file.write("earlier runs\r\n");
   }
   const QDateTime modified = QFileInfo(existing).lastModified();
-  form_.LogEdit->setText(existing);
+  Edit("LogEdit")->setText(existing);
   EXPECT_EQ(PressOk(), "");
   QFile file(existing);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -171,26 +184,26 @@ TEST_F(ConfigurationDialogTest, LogNamesAreTrimmedAndProbed) {
   EXPECT_EQ(QFileInfo(existing).lastModified(), modified);
 
   const QString fresh = folder.filePath("fresh.log");
-  form_.LogEdit->setText(" " + fresh);
+  Edit("LogEdit")->setText(" " + fresh);
   EXPECT_EQ(PressOk(), "");
-  EXPECT_EQ(form_.LogEdit->text(), fresh);
+  EXPECT_EQ(Edit("LogEdit")->text(), fresh);
   EXPECT_FALSE(QFileInfo::exists(fresh)) << "the probe left its file behind";
 }
 
 TEST_F(ConfigurationDialogTest, EscapeDoesNotCloseTheDialog) {
   QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-  QCoreApplication::sendEvent(&form_, &escape);
-  EXPECT_TRUE(form_.isVisible());
-  form_.close();
-  EXPECT_TRUE(form_.isVisible());
+  QCoreApplication::sendEvent(&window_, &escape);
+  EXPECT_TRUE(window_.isVisible());
+  window_.close();
+  EXPECT_TRUE(window_.isVisible());
 }
 
 TEST_F(ConfigurationDialogTest, TabOrderRunsThroughTheGroupsThenTheButtons) {
   const std::vector<QWidget*> expected = {
-      form_.read16,   form_.read2,   form_.seekfull, form_.seekrand, form_.cpu2x,
-      form_.cpu4x,    form_.cpu6x,   form_.cpu8x,    form_.userval,  form_.cpuuser,
-      form_.cpu12x,   form_.Button1, form_.Button2,  form_.burst2k,  form_.burst8k,
-      form_.burst16k, form_.LogEdit, form_.BitBtn1,  form_.PassEdit};
+      Box("read16"),   Box("read2"),      Box("seekfull"),   Box("seekrand"), Box("cpu2x"),
+      Box("cpu4x"),    Box("cpu6x"),      Box("cpu8x"),      Edit("userval"), Box("cpuuser"),
+      Box("cpu12x"),   Button("Button1"), Button("Button2"), Box("burst2k"),  Box("burst8k"),
+      Box("burst16k"), Edit("LogEdit"),   Button("BitBtn1"), Edit("PassEdit")};
   QWidget* at = expected.front();
   for (size_t i = 1; i < expected.size(); ++i) {
     do {
@@ -198,32 +211,32 @@ TEST_F(ConfigurationDialogTest, TabOrderRunsThroughTheGroupsThenTheButtons) {
     } while (!(at->focusPolicy() & Qt::TabFocus));
     EXPECT_EQ(at, expected[i]) << "after " << expected[i - 1]->objectName().toStdString();
   }
-  EXPECT_EQ(form_.Memo1->focusPolicy(), Qt::NoFocus);
-  EXPECT_TRUE(form_.Memo1->isReadOnly());
+  EXPECT_EQ(Widget<QPlainTextEdit>(form_.window(), "Memo1")->focusPolicy(), Qt::NoFocus);
+  EXPECT_TRUE(Widget<QPlainTextEdit>(form_.window(), "Memo1")->isReadOnly());
 }
 
 TEST_F(ConfigurationDialogTest, KeepsItsSettingsBetweenOpenings) {
   TForm1& main_window = rig_.Form1();
-  form_.hide();
-  main_window.show();
-  WhenShown(form_, [&] {
-    form_.PassEdit->setText("5");
-    form_.burst2k->setChecked(false);
-    form_.read16->setChecked(false);
-    form_.Button2->click();
+  window_.hide();
+  main_window.window().Show();
+  WhenShown(window_, [&] {
+    Edit("PassEdit")->setText("5");
+    Box("burst2k")->setChecked(false);
+    Box("read16")->setChecked(false);
+    Button("Button2")->click();
   });
   main_window.confbtClick();
   QString passes;
   bool burst2k = true;
   bool cpu_enabled = true;
-  WhenShown(form_, [&] {
-    passes = form_.PassEdit->text();
-    burst2k = form_.burst2k->isChecked();
-    cpu_enabled = form_.cpu2x->isEnabled();
-    form_.Button2->click();
+  WhenShown(window_, [&] {
+    passes = Edit("PassEdit")->text();
+    burst2k = Box("burst2k")->isChecked();
+    cpu_enabled = Box("cpu2x")->isEnabled();
+    Button("Button2")->click();
   });
   main_window.confbtClick();
-  main_window.hide();
+  main_window.window().Hide();
   EXPECT_EQ(passes, "5");
   EXPECT_FALSE(burst2k);
   EXPECT_FALSE(cpu_enabled);
@@ -235,7 +248,7 @@ TEST_F(ConfigurationDialogTest, TheSaveDialogIsSetUpAndItsAnswerFillsTheLogName)
   QStringList offered;
   bool confirm = false;
   QString typed;
-  form_.SetSaveDialogRunner([&](LogFileDialog& dialog) {
+  rig_.toolkit.SetSaveDialogRunner([&](LogFileDialog& dialog) {
     EXPECT_EQ(dialog.windowTitle(), "Save Log File As");
     EXPECT_EQ(dialog.defaultSuffix(), "log");
     EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
@@ -247,18 +260,18 @@ TEST_F(ConfigurationDialogTest, TheSaveDialogIsSetUpAndItsAnswerFillsTheLogName)
     return confirm;
   });
 
-  form_.LogEdit->setText("kept.log");
-  form_.BitBtn1->click();  // cancelled
-  EXPECT_EQ(form_.LogEdit->text(), "kept.log");
+  Edit("LogEdit")->setText("kept.log");
+  Button("BitBtn1")->click();  // cancelled
+  EXPECT_EQ(Edit("LogEdit")->text(), "kept.log");
 
   confirm = true;
   typed = folder.filePath("drive");
-  form_.BitBtn1->click();
-  EXPECT_EQ(form_.LogEdit->text(), folder.filePath("drive.log"));  // the suffix is added
+  Button("BitBtn1")->click();
+  EXPECT_EQ(Edit("LogEdit")->text(), folder.filePath("drive.log"));  // the suffix is added
 
   typed = folder.filePath("other.txt");
-  form_.BitBtn1->click();
-  EXPECT_EQ(form_.LogEdit->text(), folder.filePath("other.txt"));
+  Button("BitBtn1")->click();
+  EXPECT_EQ(Edit("LogEdit")->text(), folder.filePath("other.txt"));
 
   ASSERT_EQ(offered.size(), 3u);
   EXPECT_EQ(offered[0], "vantric.log");
@@ -269,7 +282,7 @@ TEST_F(ConfigurationDialogTest, TheSaveDialogIsSetUpAndItsAnswerFillsTheLogName)
 TEST_F(ConfigurationDialogTest, TheSaveDialogRefusesANameInAMissingFolder) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
-  LogFileDialog& dialog = *form_.SaveDialog1;
+  LogFileDialog dialog(&window_, {"Save Log File As", "log", "vantric"});
   dialog.show();
   dialog.selectFile(folder.filePath("missing/run.log"));
   dialog.accept();

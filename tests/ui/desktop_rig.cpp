@@ -4,9 +4,7 @@
 #include <QEvent>
 #include <QTimer>
 
-#include "ui/classic_style.h"
-#include "ui/standard_message.h"
-#include "ui/ui_fonts.h"
+#include "toolkit/qt/standard_message.h"
 
 namespace vantric::testing {
 namespace {
@@ -37,8 +35,7 @@ void EnsureApplication() {
   static char* argv[] = {name, nullptr};
   static QApplication* application = [] {
     auto* made = new QApplication(argc, argv);
-    RegisterFontSubstitutes();
-    UseClassicStyle();
+    PrepareApplication();
     return made;
   }();
   (void)application;
@@ -83,7 +80,7 @@ DesktopRig::DesktopRig(const char* profile, const std::function<void(DesktopRig&
   if (!simulation) throw std::runtime_error(error);
   if (prepare) prepare(*this);
   desktop = std::make_unique<Desktop>(
-      Platform{simulation->clock(), simulation->drives(), registry, system, pump});
+      toolkit, Platform{simulation->clock(), simulation->drives(), registry, system, pump});
 }
 
 DesktopRig::~DesktopRig() = default;

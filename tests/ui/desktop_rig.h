@@ -6,11 +6,14 @@
 #include <functional>
 #include <memory>
 #include <ostream>
+#include <stdexcept>
 #include <vector>
 
 #include "fakes.h"
+#include "forms/desktop.h"
 #include "sim/simulation.h"
-#include "ui/desktop.h"
+#include "toolkit/qt/qt_form.h"
+#include "toolkit/qt/qt_toolkit.h"
 
 // Readable QString values in test failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -22,6 +25,21 @@ namespace vantric::testing {
 // Makes the one application object the window tests share, with the fonts and style the
 // program uses.
 void EnsureApplication();
+
+// The Qt window behind a form.
+inline QWidget& Window(const Form& form) { return WidgetOf(form); }
+
+// The control of that name in the window behind the form, as the widget class it was made as;
+// throws when the window has no such control.
+template <class W>
+W* Widget(const Form& form, const char* name) {
+  W* widget = Window(form).findChild<W*>(QString::fromLatin1(name));
+  if (widget == nullptr) {
+    throw std::runtime_error("no such control in " + Window(form).objectName().toStdString() +
+                             ": " + name);
+  }
+  return widget;
+}
 
 // Takes the place of the standard message box while it lives: records the texts, the
 // windows that reported them and whether those were on screen then, and returns at once.
@@ -46,6 +64,9 @@ class EventPump : public UiPump {
 // Runs the action once, from the event loop, as soon as the window is next shown: the way
 // to answer a window that the code under test shows and then waits for.
 void WhenShown(QWidget& window, std::function<void()> action);
+inline void WhenShown(const Form& form, std::function<void()> action) {
+  WhenShown(Window(form), std::move(action));
+}
 // Clicks the button from the event loop as soon as the condition holds.
 void ClickWhen(std::function<bool()> condition, QAbstractButton& button);
 
@@ -62,6 +83,7 @@ struct DesktopRig {
   TForm4& Form4() const { return *desktop->forms().Form4; }
   TestResults& results() const { return desktop->results(); }
 
+  QtToolkit toolkit;
   std::unique_ptr<Simulation> simulation;
   FakeRegistry registry;
   FakeSystem system;

@@ -3,6 +3,8 @@
 // short, so the run then meets a failed read and ends with it.
 #include <gtest/gtest.h>
 
+#include <QPushButton>
+
 #include "desktop_rig.h"
 #include "fake_machine.h"
 #include "platform/native.h"
@@ -25,20 +27,22 @@ TEST(DiscInsertJourney, ADiscInsertedAfterStartIsFoundUnmountedAtTheNextRunTest)
   FakeRegistry registry;
   FakeSystem system;
   EventPump pump;
-  Desktop desktop(Platform{clock, drives, registry, system, pump});
-  TForm1& main_window = *desktop.forms().Form1;
+  QtToolkit toolkit;
+  Desktop desktop(toolkit, Platform{clock, drives, registry, system, pump});
+  TForm1& form1 = *desktop.forms().Form1;
+  Form& main_window = form1.window();
   MessageRecorder messages;
-  main_window.show();
+  main_window.Show();
 
-  main_window.testbtClick();
+  form1.testbtClick();
   ASSERT_EQ(messages.texts.size(), 1u);
   EXPECT_EQ(messages.texts[0], "Insert Vantric disc in drive before running test.");
-  EXPECT_EQ(messages.reporters[0], &main_window);
+  EXPECT_EQ(messages.reporters[0], &Window(main_window));
 
   WriteFile(dir / "tree/DATA/VANTRIC.DAT", PatternBytes(64 * kSector));
   ASSERT_TRUE(MakeIsoImage(dir / "tree", dir / "disc.iso", "-R -J"));
   machine.Insert("sr0", dir / "disc.iso");
-  main_window.testbtClick();
+  form1.testbtClick();
 
   EXPECT_EQ(desktop.engine().TestFilePath(), "D:\\DATA\\VANTRIC.DAT");
   ASSERT_NE(desktop.engine().TestFile(), nullptr);
@@ -49,13 +53,14 @@ TEST(DiscInsertJourney, ADiscInsertedAfterStartIsFoundUnmountedAtTheNextRunTest)
   EXPECT_EQ(messages.texts[1],
             "Error reading the test disc at sector 210016: the read returned fewer bytes than "
             "asked for.");
-  EXPECT_EQ(messages.reporters[1], desktop.forms().Form3);
+  const Form& results_window = desktop.forms().Form3->window();
+  EXPECT_EQ(messages.reporters[1], &Window(results_window));
   EXPECT_TRUE(messages.reporters_visible[1]) << "told over the results window, before it closes";
   // Ended as a cancelled run ends: nothing to view.
-  EXPECT_FALSE(desktop.forms().Form3->isVisible());
-  EXPECT_TRUE(main_window.isVisible());
-  EXPECT_FALSE(main_window.resultsbt->isEnabled());
-  main_window.hide();
+  EXPECT_FALSE(results_window.IsVisible());
+  EXPECT_TRUE(main_window.IsVisible());
+  EXPECT_FALSE(Widget<QPushButton>(main_window, "resultsbt")->isEnabled());
+  main_window.Hide();
 }
 
 }  // namespace

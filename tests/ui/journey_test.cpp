@@ -4,6 +4,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "desktop_rig.h"
@@ -13,11 +16,12 @@ namespace {
 
 // Print is the last thing a completed run shows.
 bool RunFinished(const DesktopRig& rig) {
-  return !rig.results().RunInProgress && rig.Form3().Button2->isVisibleTo(&rig.Form3());
+  return !rig.results().RunInProgress && rig.Form3().window().Visible("Button2");
 }
 
 // What the results window shows: every label's text, with the window's caption.
-std::map<QString, QString> ShownResults(const TForm3& window) {
+std::map<QString, QString> ShownResults(const TForm3& form) {
+  const QWidget& window = Window(form.window());
   std::map<QString, QString> shown{{"caption", window.windowTitle()}};
   for (const QLabel* label : window.findChildren<QLabel*>()) {
     if (!label->objectName().isEmpty()) shown[label->objectName()] = label->text();
@@ -28,76 +32,79 @@ std::map<QString, QString> ShownResults(const TForm3& window) {
 TEST(JourneyTest, RunTestThenOkThenViewResultsShowsTheSameResults) {
   DesktopRig rig;
   MessageRecorder messages;
-  TForm1& main_window = rig.Form1();
-  TForm3& results_window = rig.Form3();
-  main_window.show();
+  Form& main_window = rig.Form1().window();
+  Form& results_window = rig.Form3().window();
+  QPushButton* ok = Widget<QPushButton>(results_window, "Button1");
+  main_window.Show();
   bool main_window_hidden_during_run = false;
-  rig.pump.on_call = [&](int) { main_window_hidden_during_run |= !main_window.isVisible(); };
+  rig.pump.on_call = [&](int) { main_window_hidden_during_run |= !main_window.IsVisible(); };
   std::map<QString, QString> after_run;
   ClickWhen(
       [&] {
         if (!RunFinished(rig)) return false;
-        after_run = ShownResults(results_window);
+        after_run = ShownResults(rig.Form3());
         return true;
       },
-      *results_window.Button1);
-  main_window.testbtClick();
+      *ok);
+  rig.Form1().testbtClick();
 
   EXPECT_TRUE(messages.texts.empty());
   EXPECT_TRUE(main_window_hidden_during_run);
-  EXPECT_FALSE(results_window.isVisible());
-  EXPECT_TRUE(main_window.isVisible());
+  EXPECT_FALSE(results_window.IsVisible());
+  EXPECT_TRUE(main_window.IsVisible());
   EXPECT_TRUE(rig.results().ResultsValid);
-  EXPECT_TRUE(main_window.resultsbt->isEnabled());
+  EXPECT_TRUE(Widget<QPushButton>(main_window, "resultsbt")->isEnabled());
   EXPECT_EQ(after_run["caption"], "Vantric 1 Pass Test Results");
   EXPECT_EQ(after_run["read16vi"], "1200 kps");  // the ideal 8X drive: exactly 1200 KB/s
   EXPECT_TRUE(after_run["mindex"].startsWith("Multimedia"));
-  EXPECT_TRUE(results_window.Button2->isVisibleTo(&results_window));
-  EXPECT_TRUE(results_window.Button3->isVisibleTo(&results_window));
-  EXPECT_FALSE(results_window.Button3->isEnabled());
-  EXPECT_FALSE(results_window.Panel1->isVisibleTo(&results_window));
-  EXPECT_TRUE(rig.Form4().isHidden()) << "no log file, so no question";
+  EXPECT_TRUE(results_window.Visible("Button2"));
+  EXPECT_TRUE(results_window.Visible("Button3"));
+  EXPECT_FALSE(Widget<QPushButton>(results_window, "Button3")->isEnabled());
+  EXPECT_FALSE(results_window.Visible("Panel1"));
+  EXPECT_TRUE(Window(rig.Form4().window()).isHidden()) << "no log file, so no question";
 
   std::map<QString, QString> viewed;
   WhenShown(results_window, [&] {
-    viewed = ShownResults(results_window);
-    results_window.Button1->click();
+    viewed = ShownResults(rig.Form3());
+    ok->click();
   });
-  main_window.resultsbtClick();
+  rig.Form1().resultsbtClick();
   EXPECT_EQ(viewed, after_run);
-  EXPECT_FALSE(results_window.isVisible());
-  EXPECT_TRUE(main_window.isVisible());
-  main_window.hide();
+  EXPECT_FALSE(results_window.IsVisible());
+  EXPECT_TRUE(main_window.IsVisible());
+  main_window.Hide();
 }
 
 TEST(JourneyTest, CancelDuringARunLeavesViewResultsDisabledEvenAfterAGoodRun) {
   DesktopRig rig;
   MessageRecorder messages;
-  TForm1& main_window = rig.Form1();
-  TForm3& results_window = rig.Form3();
-  main_window.show();
-  ClickWhen([&] { return RunFinished(rig); }, *results_window.Button1);
-  main_window.testbtClick();
-  ASSERT_TRUE(main_window.resultsbt->isEnabled());
+  Form& main_window = rig.Form1().window();
+  Form& results_window = rig.Form3().window();
+  QPushButton* cancel = Widget<QPushButton>(results_window, "Button1");
+  QPushButton* view_results = Widget<QPushButton>(main_window, "resultsbt");
+  main_window.Show();
+  ClickWhen([&] { return RunFinished(rig); }, *cancel);
+  rig.Form1().testbtClick();
+  ASSERT_TRUE(view_results->isEnabled());
 
   bool hidden_by_cancel_itself = false;
   const int calls_before = rig.pump.calls;
   rig.pump.on_call = [&](int call) {
     if (call == calls_before + 3) {
-      results_window.Button1->click();
-      hidden_by_cancel_itself = !results_window.isVisible();
+      cancel->click();
+      hidden_by_cancel_itself = !results_window.IsVisible();
     }
   };
-  main_window.testbtClick();
+  rig.Form1().testbtClick();
   EXPECT_FALSE(hidden_by_cancel_itself) << "Cancel only asks; the run hides the window";
   ASSERT_EQ(messages.texts.size(), 1u);
   EXPECT_EQ(messages.texts[0], "Test aborted by user.");
-  EXPECT_EQ(messages.reporters[0], &results_window);
-  EXPECT_FALSE(results_window.isVisible());
-  EXPECT_TRUE(main_window.isVisible());
+  EXPECT_EQ(messages.reporters[0], &Window(results_window));
+  EXPECT_FALSE(results_window.IsVisible());
+  EXPECT_TRUE(main_window.IsVisible());
   EXPECT_FALSE(rig.results().ResultsValid);
-  EXPECT_FALSE(main_window.resultsbt->isEnabled());
-  main_window.hide();
+  EXPECT_FALSE(view_results->isEnabled());
+  main_window.Hide();
 }
 
 TEST(JourneyTest, ARunWithALogNameAsksForTheUserInformationAndWritesTheLog) {
@@ -106,19 +113,21 @@ TEST(JourneyTest, ARunWithALogNameAsksForTheUserInformationAndWritesTheLog) {
   const QString log_path = folder.filePath("drive.log");
   DesktopRig rig;
   MessageRecorder messages;
-  rig.Form2().LogEdit->setText(log_path);
-  rig.Form2().PassEdit->setText("2");
+  const Form& dialog = rig.Form4().window();
+  Widget<QLineEdit>(rig.Form2().window(), "LogEdit")->setText(log_path);
+  Widget<QLineEdit>(rig.Form2().window(), "PassEdit")->setText("2");
   bool asked_after_last_pass = false;
-  WhenShown(rig.Form4(), [&] {
-    asked_after_last_pass = rig.Form3().windowTitle() == "Vantric 2 Pass Test Results";
-    rig.Form4().Edit1_->setText("Simulated 8X drive");
-    rig.Form4().Edit2_->setText("  IDE controller ");
-    rig.Form4().Button1->click();
+  WhenShown(dialog, [&] {
+    asked_after_last_pass = rig.Form3().window().Caption() == "Vantric 2 Pass Test Results";
+    Widget<QLineEdit>(dialog, "Edit1")->setText("Simulated 8X drive");
+    Widget<QLineEdit>(dialog, "Edit2")->setText("  IDE controller ");
+    Widget<QPushButton>(dialog, "Button1")->click();
   });
-  ClickWhen([&] { return RunFinished(rig); }, *rig.Form3().Button1);
-  rig.Form1().show();
+  ClickWhen([&] { return RunFinished(rig); },
+            *Widget<QPushButton>(rig.Form3().window(), "Button1"));
+  rig.Form1().window().Show();
   rig.Form1().testbtClick();
-  rig.Form1().hide();
+  rig.Form1().window().Hide();
 
   EXPECT_TRUE(messages.texts.empty());
   EXPECT_TRUE(asked_after_last_pass);

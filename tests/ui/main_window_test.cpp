@@ -1,10 +1,10 @@
 // The main window: the cache labels, the three commands and their messages.
 #include <gtest/gtest.h>
 
-#include <QTimer>
+#include <QLabel>
+#include <QPushButton>
 
 #include "desktop_rig.h"
-#include "ui/message_pump.h"
 
 namespace vantric::testing {
 namespace {
@@ -26,35 +26,38 @@ TEST(MainWindowTest, HidesTheCacheLabelsOnTheNtFamilyWhateverTheRegistryHolds) {
     rig.registry.existing_key = kCdfsKey;
     rig.registry.values = {{"Prefetch", 32}, {"CacheSize", 1312}};
   });
-  EXPECT_TRUE(rig.Form1().w95r->isHidden());
-  EXPECT_TRUE(rig.Form1().w95c->isHidden());
-  EXPECT_TRUE(rig.Form1().Label1->isHidden());
+  for (const char* label : {"w95r", "w95c", "Label1"}) {
+    EXPECT_TRUE(Widget<QLabel>(rig.Form1().window(), label)->isHidden()) << label;
+  }
 }
 
 TEST(MainWindowTest, CompletesTheCacheLabelsOnWindows95) {
   DesktopRig rig("ideal-8x-clv", Windows95({{"Prefetch", 32}, {"CacheSize", 1312}}));
-  EXPECT_FALSE(rig.Form1().w95r->isHidden());
-  EXPECT_EQ(rig.Form1().w95r->text(), "Win95 CDFS read ahead  is 64k");
+  const Form& window = rig.Form1().window();
+  const QLabel* w95r = Widget<QLabel>(window, "w95r");
+  EXPECT_FALSE(w95r->isHidden());
+  EXPECT_EQ(w95r->text(), "Win95 CDFS read ahead  is 64k");
   // The cache shown is what is left after the read-ahead.
-  EXPECT_EQ(rig.Form1().w95c->text(), "Win95 CDFS cache size is 2560k");
-  EXPECT_EQ(rig.Form1().Label1->text(), "(See System Properties/Performance/File System/CD-ROM)");
+  EXPECT_EQ(window.Text("w95c"), "Win95 CDFS cache size is 2560k");
+  EXPECT_EQ(window.Text("Label1"), "(See System Properties/Performance/File System/CD-ROM)");
   // The label grows with its text instead of cutting it off.
-  EXPECT_GE(rig.Form1().w95r->width(),
-            rig.Form1().w95r->fontMetrics().horizontalAdvance(rig.Form1().w95r->text()));
+  EXPECT_GE(w95r->width(), w95r->fontMetrics().horizontalAdvance(w95r->text()));
 }
 
 TEST(MainWindowTest, ShowsUnknownCacheValuesOnWindows95) {
   DesktopRig without_key("ideal-8x-clv", Windows95({}));
-  EXPECT_EQ(without_key.Form1().w95r->text(), "Win95 CDFS read ahead  is unknown");
-  EXPECT_EQ(without_key.Form1().w95c->text(), "Win95 CDFS cache size is unknown");
+  EXPECT_EQ(without_key.Form1().window().Text("w95r"), "Win95 CDFS read ahead  is unknown");
+  EXPECT_EQ(without_key.Form1().window().Text("w95c"), "Win95 CDFS cache size is unknown");
 
   DesktopRig cache_not_above_prefetch("ideal-8x-clv",
                                       Windows95({{"Prefetch", 64}, {"CacheSize", 64}}));
-  EXPECT_EQ(cache_not_above_prefetch.Form1().w95r->text(), "Win95 CDFS read ahead  is 128k");
-  EXPECT_EQ(cache_not_above_prefetch.Form1().w95c->text(), "Win95 CDFS cache size is unknown");
+  EXPECT_EQ(cache_not_above_prefetch.Form1().window().Text("w95r"),
+            "Win95 CDFS read ahead  is 128k");
+  EXPECT_EQ(cache_not_above_prefetch.Form1().window().Text("w95c"),
+            "Win95 CDFS cache size is unknown");
 
   DesktopRig negative("ideal-8x-clv", Windows95({{"Prefetch", -5}, {"CacheSize", 100}}));
-  EXPECT_EQ(negative.Form1().w95r->text(), "Win95 CDFS read ahead  is unknown");
+  EXPECT_EQ(negative.Form1().window().Text("w95r"), "Win95 CDFS read ahead  is unknown");
 }
 
 TEST(MainWindowTest, NoDiscOrTwoDiscsGiveTheirMessageAndStartNothing) {
@@ -76,45 +79,45 @@ TEST(MainWindowTest, NoDiscOrTwoDiscsGiveTheirMessageAndStartNothing) {
     SCOPED_TRACE(each.message);
     MessageRecorder messages;
     TForm1& form = each.rig.Form1();
-    form.show();
+    form.window().Show();
     form.testbtClick();
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_EQ(messages.texts[0], each.message);
-    EXPECT_EQ(messages.reporters[0], &form);
-    EXPECT_TRUE(form.isVisible());
-    EXPECT_FALSE(each.rig.Form3().isVisible());
+    EXPECT_EQ(messages.reporters[0], &Window(form.window()));
+    EXPECT_TRUE(form.window().IsVisible());
+    EXPECT_FALSE(each.rig.Form3().window().IsVisible());
     EXPECT_EQ(each.rig.pump.calls, 0) << "a run was started";
-    EXPECT_FALSE(form.resultsbt->isEnabled());
-    form.hide();
+    EXPECT_FALSE(Widget<QPushButton>(form.window(), "resultsbt")->isEnabled());
+    form.window().Hide();
   }
 }
 
 TEST(MainWindowTest, ViewResultsWithoutValidResultsOnlyTellsSo) {
   DesktopRig rig;
   MessageRecorder messages;
-  rig.Form1().show();
+  rig.Form1().window().Show();
   rig.Form1().resultsbtClick();
   ASSERT_EQ(messages.texts.size(), 1u);
   EXPECT_EQ(messages.texts[0], "No valid test data available.");
-  EXPECT_FALSE(rig.Form3().isVisible());
-  EXPECT_TRUE(rig.Form1().isVisible());
-  rig.Form1().hide();
+  EXPECT_FALSE(rig.Form3().window().IsVisible());
+  EXPECT_TRUE(rig.Form1().window().IsVisible());
+  rig.Form1().window().Hide();
 }
 
 TEST(MainWindowTest, ConfigureShowsTheDialogInsteadAndComesBackWhenItHides) {
   DesktopRig rig;
-  TForm1& main_window = rig.Form1();
-  main_window.show();
+  Form& main_window = rig.Form1().window();
+  main_window.Show();
   bool main_window_was_hidden = false;
-  WhenShown(rig.Form2(), [&] {
-    main_window_was_hidden = !main_window.isVisible();
-    rig.Form2().Button2->click();
+  WhenShown(rig.Form2().window(), [&] {
+    main_window_was_hidden = !main_window.IsVisible();
+    Widget<QPushButton>(rig.Form2().window(), "Button2")->click();
   });
-  main_window.confbtClick();
+  rig.Form1().confbtClick();
   EXPECT_TRUE(main_window_was_hidden);
-  EXPECT_FALSE(rig.Form2().isVisible());
-  EXPECT_TRUE(main_window.isVisible());
-  main_window.hide();
+  EXPECT_FALSE(rig.Form2().window().IsVisible());
+  EXPECT_TRUE(main_window.IsVisible());
+  main_window.Hide();
 }
 
 }  // namespace

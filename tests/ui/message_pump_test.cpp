@@ -1,6 +1,6 @@
 // The local message pump: its guard against running inside itself, the wait for another
 // window, and the end of the program on a quit request.
-#include "ui/message_pump.h"
+#include "toolkit/qt/message_pump.h"
 
 #include <gtest/gtest.h>
 
@@ -51,15 +51,14 @@ TEST(MessagePumpDeathTest, AQuitRequestWhileAnotherWindowIsShownEndsTheProgramWi
   EXPECT_EXIT(
       {
         DesktopRig rig;
-        WatchForQuit(rig.Form1());
-        rig.Form1().show();
         QTimer::singleShot(0, [&] {
           QTimer::singleShot(10, [] { QCoreApplication::quit(); });
-          QTimer::singleShot(2000, [&] { rig.Form2().hide(); });  // a wait that missed it
+          QTimer::singleShot(2000, [&] { rig.Form2().window().Hide(); });  // a wait that missed it
           rig.Form1().confbtClick();  // the dialog refuses to close; only Ok hides it
           std::_Exit(3);              // the wait came back instead of ending the program
         });
-        QCoreApplication::exec();  // quit requests are heard only inside the message loop
+        // Quit requests are heard only inside the message loop.
+        rig.toolkit.RunMessageLoop(rig.Form1().window());
         std::_Exit(4);
       },
       ::testing::ExitedWithCode(0), "");

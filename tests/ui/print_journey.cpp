@@ -1,6 +1,7 @@
 #include "print_journey.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 
 namespace vantric::testing {
@@ -11,24 +12,25 @@ DialogAnswers::DialogAnswers(TForm4& dialog, std::vector<QString> first_texts)
 }
 
 void DialogAnswers::Arm() {
-  WhenShown(dialog_, [this] {
-    dialog_.Edit1_->setText(shown < static_cast<int>(texts_.size()) ? texts_[shown] : "");
+  WhenShown(dialog_.window(), [this] {
+    Widget<QLineEdit>(dialog_.window(), "Edit1")
+        ->setText(shown < static_cast<int>(texts_.size()) ? texts_[shown] : "");
     ++shown;
     Arm();
-    dialog_.Button1->click();
+    Widget<QPushButton>(dialog_.window(), "Button1")->click();
   });
 }
 
 void RunThen(DesktopRig& rig, const std::function<void()>& at_results) {
-  TForm3& window = rig.Form3();
-  auto* timer = new QTimer(&window);
+  Form& window = rig.Form3().window();
+  auto* timer = new QTimer(&Window(window));
   timer->setInterval(1);
-  QObject::connect(timer, &QTimer::timeout, &window, [timer, &rig, &window, at_results] {
-    if (rig.results().RunInProgress || !window.Button2->isVisibleTo(&window)) return;
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, &rig, &window, at_results] {
+    if (rig.results().RunInProgress || !window.Visible("Button2")) return;
     timer->stop();
     timer->deleteLater();
     at_results();
-    window.Button1->click();
+    Widget<QPushButton>(window, "Button1")->click();
   });
   timer->start();
   rig.Form1().testbtClick();

@@ -5,10 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "desktop_rig.h"
-#include "ui/print/print_report.h"
+#include "toolkit/qt/print_report.h"
 
 namespace vantric {
 namespace {
@@ -16,13 +17,19 @@ namespace {
 using testing::DesktopRig;
 using testing::DialogAnswers;
 using testing::RunThen;
+using testing::Widget;
+using testing::Window;
+
+QPushButton* PrintButtonOf(DesktopRig& rig) {
+  return Widget<QPushButton>(rig.Form3().window(), "Button2");
+}
 
 // Stands in for the default printer: keeps each job's lines.
 class RecordingPrinter {
  public:
   RecordingPrinter() {
-    SetPrintHandler([this](const ReportContent& content, const ReportFonts& fonts) {
-      jobs.push_back(ReportLines(content));
+    SetPrintHandler([this](const std::vector<ReportLine>& lines, const ReportFonts& fonts) {
+      jobs.push_back(lines);
       job_fonts.push_back(fonts);
       return answer;
     });
@@ -31,7 +38,7 @@ class RecordingPrinter {
 
   std::vector<std::vector<ReportLine>> jobs;
   std::vector<ReportFonts> job_fonts;
-  std::optional<QString> answer;
+  std::optional<std::string> answer;
 };
 
 // The state a completed run leaves behind, for the checks that need no run.
@@ -50,15 +57,15 @@ std::string UserText(const std::vector<ReportLine>& job, int which) { return job
 TEST(PrintButton, AfterALoggedRunPrintsTheLoggedTextsWithoutAsking) {
   DesktopRig rig;
   QTemporaryDir folder;
-  rig.Form2().LogEdit->setText(folder.filePath("results.log"));
+  Widget<QLineEdit>(rig.Form2().window(), "LogEdit")->setText(folder.filePath("results.log"));
   DialogAnswers answers(rig.Form4(), {"Test Drive 8X"});
   RecordingPrinter printer;
   testing::MessageRecorder messages;
 
   RunThen(rig, [&] {
     EXPECT_EQ(answers.shown, 1) << "the log step asks";
-    rig.Form3().Button2->click();
-    rig.Form3().Button2->click();
+    PrintButtonOf(rig)->click();
+    PrintButtonOf(rig)->click();
   });
 
   EXPECT_EQ(answers.shown, 1) << "Print does not ask again";
@@ -84,13 +91,13 @@ TEST(PrintButton, WithoutALogFileAsksUntilTheFirstTextIsNotBlank) {
 
   RunThen(rig, [&] {
     EXPECT_EQ(answers.shown, 0) << "no log file, so nobody asked yet";
-    rig.Form3().Button2->click();
+    PrintButtonOf(rig)->click();
     EXPECT_EQ(answers.shown, 1);
     EXPECT_FALSE(rig.results().UserInfoGiven);  // spaces only count as blank
-    rig.Form3().Button2->click();
+    PrintButtonOf(rig)->click();
     EXPECT_EQ(answers.shown, 2);
     EXPECT_TRUE(rig.results().UserInfoGiven);
-    rig.Form3().Button2->click();
+    PrintButtonOf(rig)->click();
     EXPECT_EQ(answers.shown, 2);
   });
 
@@ -104,11 +111,11 @@ TEST(PrintButton, TakesTheFontsFromTheHiddenFontLabelsAndTheRateAsTyped) {
   DesktopRig rig;
   CompleteRun(rig);
   rig.results().UserInfoGiven = true;
-  rig.Form2().userval->setText("1500");
+  Widget<QLineEdit>(rig.Form2().window(), "userval")->setText("1500");
   DialogAnswers answers(rig.Form4(), {});
   RecordingPrinter printer;
 
-  rig.Form3().Button2->click();
+  PrintButtonOf(rig)->click();
 
   EXPECT_EQ(answers.shown, 0);
 
@@ -128,24 +135,25 @@ TEST(PrintButton, AJobThatCannotBePrintedIsReportedAndChangesNothing) {
   DesktopRig rig;
   CompleteRun(rig);
   rig.results().UserInfoGiven = true;
-  rig.Form3().show();
-  const QString caption = rig.Form3().windowTitle();
+  Form& window = rig.Form3().window();
+  window.Show();
+  const std::string caption = window.Caption();
   testing::MessageRecorder messages;
   RecordingPrinter printer;
   printer.answer = "There is no default printer.";
   DialogAnswers answers(rig.Form4(), {});
 
-  rig.Form3().Button2->click();
+  PrintButtonOf(rig)->click();
 
   EXPECT_EQ(answers.shown, 0);
 
   ASSERT_EQ(messages.texts.size(), 1u);
   EXPECT_EQ(messages.texts[0], "There is no default printer.");
-  EXPECT_EQ(messages.reporters[0], &rig.Form3());
-  EXPECT_TRUE(rig.Form3().isVisible());
-  EXPECT_EQ(rig.Form3().windowTitle(), caption);
+  EXPECT_EQ(messages.reporters[0], &Window(window));
+  EXPECT_TRUE(window.IsVisible());
+  EXPECT_EQ(window.Caption(), caption);
   EXPECT_TRUE(rig.results().ResultsValid);
-  rig.Form3().hide();
+  window.Hide();
 }
 
 }  // namespace

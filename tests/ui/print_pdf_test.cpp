@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "print_test_support.h"
-#include "ui/print/print_report.h"
+#include "toolkit/qt/print_report.h"
 
 namespace vantric {
 namespace {
@@ -63,7 +63,8 @@ TEST_F(PrintToPdf, PageReadsBackInOrder) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   const std::string path = (folder_ / "report.pdf").string();
   printer.setOutputFileName(QString::fromStdString(path));
-  ASSERT_EQ(PrintReportOn(printer, content, testing::WindowReportFonts()), std::nullopt);
+  ASSERT_EQ(PrintReportOn(printer, ReportLines(content), testing::WindowReportFonts()),
+            std::nullopt);
 
   const std::vector<std::string> lines = PdfTextLines(path);
   EXPECT_EQ(lines, testing::ExpectedPageLines(content));

@@ -1,12 +1,13 @@
-#include "ui/print/print_report.h"
+#include "toolkit/qt/print_report.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
 
+#include "forms/results_window.h"
 #include "print_test_support.h"
-#include "ui/print/painter_canvas.h"
+#include "toolkit/qt/painter_canvas.h"
 
 namespace vantric {
 namespace {
@@ -14,26 +15,17 @@ namespace {
 using testing::EnsureGuiApplication;
 using testing::WindowReportFonts;
 
-QFont PixelFont(int pixel_height, bool italic) {
-  QFont font("Arial");
-  font.setPixelSize(pixel_height);
-  font.setItalic(italic);
-  return font;
-}
-
 TEST(ReportFontOf, TheWindowsPixelSizesGiveTheReportsPointSizes) {
-  EnsureGuiApplication();
-  const ReportFontSpec title = ReportFontOf(PixelFont(21, true));
+  const ReportFontSpec title = ReportFontOf({"Arial", 21, false, true});
   EXPECT_EQ(title.family, "Arial");
   EXPECT_EQ(title.point_size, 16);  // 15.75
   EXPECT_TRUE(title.italic);
   EXPECT_FALSE(title.bold);
-  EXPECT_EQ(ReportFontOf(PixelFont(19, false)).point_size, 14);  // 14.25
-  EXPECT_EQ(ReportFontOf(PixelFont(16, false)).point_size, 12);
-  QFont in_points("Arial", 14);
-  in_points.setBold(true);
-  EXPECT_EQ(ReportFontOf(in_points).point_size, 14);
-  EXPECT_TRUE(ReportFontOf(in_points).bold);
+  EXPECT_EQ(ReportFontOf({"Arial", 19}).point_size, 14);  // 14.25
+  EXPECT_EQ(ReportFontOf({"Arial", 16}).point_size, 12);
+  const ReportFontSpec bold = ReportFontOf({"Arial", 15, true});
+  EXPECT_EQ(bold.point_size, 11);  // 11.25
+  EXPECT_TRUE(bold.bold);
 }
 
 // Bounding box of the dark pixels.
@@ -91,8 +83,9 @@ TestResults SomeResults() {
 TEST(PrintReport, WithoutADefaultPrinterTellsTheUserAndPrintsNothing) {
   EnsureGuiApplication();
   const TestResults results = SomeResults();
-  const std::optional<QString> message = PrintReport(
-      {results, "1:00", "1:01", "", "", "", "", 0, 0}, WindowReportFonts(), QPrinterInfo());
+  const std::optional<std::string> message =
+      PrintReport(ReportLines({results, "1:00", "1:01", "", "", "", "", 0, 0}), WindowReportFonts(),
+                  QPrinterInfo());
   ASSERT_TRUE(message.has_value());
   EXPECT_EQ(*message,
             "There is no default printer. Set one up in the system's printer settings, then "
@@ -105,10 +98,10 @@ TEST(PrintReport, AJobThatCannotStartTellsTheUser) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName("/nonexistent-folder/vantric/report.pdf");
-  const std::optional<QString> message =
-      PrintReportOn(printer, {results, "1:00", "1:01", "", "", "", "", 0, 0}, WindowReportFonts());
+  const std::optional<std::string> message = PrintReportOn(
+      printer, ReportLines({results, "1:00", "1:01", "", "", "", "", 0, 0}), WindowReportFonts());
   ASSERT_TRUE(message.has_value());
-  EXPECT_TRUE(message->contains("could not be started")) << message->toStdString();
+  EXPECT_NE(message->find("could not be started"), std::string::npos) << *message;
 }
 
 }  // namespace

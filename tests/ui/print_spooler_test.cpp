@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <iostream>
 #include <memory>
@@ -43,14 +44,17 @@ class PrintOnTheSpooler : public ::testing::Test {
 TEST_F(PrintOnTheSpooler, TwoPressesAfterARunGiveTwoIdenticalOnePageJobsOfTheReport) {
   DesktopRig& rig = *rig_;
   QTemporaryDir folder;
-  rig.Form2().LogEdit->setText(folder.filePath("results.log"));
+  testing::Widget<QLineEdit>(rig.Form2().window(), "LogEdit")
+      ->setText(folder.filePath("results.log"));
   testing::DialogAnswers answers(rig.Form4(), {"Test Drive 8X"});
-  rig.Form4().Edit2_->setText("ATAPI, PCI");  // stays: the run empties the texts first
+  // Stays: the run empties the texts first.
+  testing::Widget<QLineEdit>(rig.Form4().window(), "Edit2")->setText("ATAPI, PCI");
   testing::MessageRecorder messages;
   const auto before = spooler_.Existing();
+  QPushButton* print = testing::Widget<QPushButton>(rig.Form3().window(), "Button2");
   testing::RunThen(rig, [&] {
-    rig.Form3().Button2->click();
-    rig.Form3().Button2->click();
+    print->click();
+    print->click();
   });
   EXPECT_TRUE(messages.texts.empty()) << messages.texts.front().toStdString();
   EXPECT_EQ(answers.shown, 1);
@@ -62,7 +66,7 @@ TEST_F(PrintOnTheSpooler, TwoPressesAfterARunGiveTwoIdenticalOnePageJobsOfTheRep
                               "Test Drive 8X",
                               "",
                               "",
-                              rig.Form2().userval->text().toStdString(),
+                              rig.Form2().window().Text("userval"),
                               rig.desktop->engine().CdfsPrefetch,
                               rig.desktop->engine().CdfsCacheSize};
   const std::vector<fs::path> jobs = spooler_.AwaitNew(before, 2, kJobSeconds);

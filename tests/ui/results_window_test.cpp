@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 #include "desktop_rig.h"
 
@@ -11,30 +13,32 @@ namespace {
 TEST(ResultsWindowTest, DescriptionsAreSeparatedByOneEmptyLine) {
   DesktopRig rig;
   TForm3& form = rig.Form3();
+  const QPlainTextEdit* memo = Widget<QPlainTextEdit>(form.window(), "Memo1");
   form.DescribeStep(1);
-  EXPECT_EQ(form.Memo1->toPlainText(), "Vantric is preparing your system for CD-ROM benchmarking.");
+  EXPECT_EQ(memo->toPlainText(), "Vantric is preparing your system for CD-ROM benchmarking.");
   form.DescribeStep(11);
-  EXPECT_EQ(form.Memo1->toPlainText(),
+  EXPECT_EQ(memo->toPlainText(),
             "Vantric is preparing your system for CD-ROM benchmarking.\n\n"
             "The multimedia index requires 16k read and 2X CPU test to be calculated.");
   form.ClearDescriptions();
   form.DescribeStep(11);
-  EXPECT_EQ(form.Memo1->toPlainText(),
+  EXPECT_EQ(memo->toPlainText(),
             "The multimedia index requires 16k read and 2X CPU test to be calculated.");
-  EXPECT_TRUE(form.Memo1->isReadOnly());
+  EXPECT_TRUE(memo->isReadOnly());
 }
 
 TEST(ResultsWindowTest, Button1CancelsDuringARunAndHidesAfterIt) {
   DesktopRig rig;
-  TForm3& form = rig.Form3();
-  form.show();
+  Form& form = rig.Form3().window();
+  QPushButton* button = Widget<QPushButton>(form, "Button1");
+  form.Show();
   rig.results().RunInProgress = true;
-  form.Button1->click();
+  button->click();
   EXPECT_TRUE(rig.desktop->engine().CancelRequested);
-  EXPECT_TRUE(form.isVisible());
+  EXPECT_TRUE(form.IsVisible());
   rig.results().RunInProgress = false;
-  form.Button1->click();
-  EXPECT_FALSE(form.isVisible());
+  button->click();
+  EXPECT_FALSE(form.IsVisible());
 }
 
 }  // namespace

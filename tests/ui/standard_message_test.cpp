@@ -1,6 +1,6 @@
 // The standard message box: title, text, one OK button, no icon, at the reporter's corner,
 // wide enough for its caption.
-#include "ui/standard_message.h"
+#include "toolkit/qt/standard_message.h"
 
 #include <gtest/gtest.h>
 

@@ -25,12 +25,12 @@ std::string Reason(const std::string& what, int error) {
 }
 
 // Some file systems accept O_DIRECT at open and refuse the reads; disks with 4 KB sectors
-// refuse 2 KB reads. One real read of a sector settles both.
-bool DirectReadWorks(int fd, int64_t at, int* error) {
+// refuse 2 KB reads. One real read of a sector settles both. The bytes read, or -1.
+ssize_t ReadOneSector(int fd, int64_t at, int* error) {
   void* buffer = std::aligned_alloc(kProbeAlignment, kProbeAlignment);
   if (buffer == nullptr) {
     *error = ENOMEM;
-    return false;
+    return -1;
   }
   ssize_t got;
   do {
@@ -38,7 +38,7 @@ bool DirectReadWorks(int fd, int64_t at, int* error) {
   } while (got < 0 && errno == EINTR);
   *error = errno;
   std::free(buffer);
-  return got >= 0;
+  return got;
 }
 
 std::string RealPath(const std::string& path) {
@@ -88,7 +88,7 @@ std::unique_ptr<LinuxDiscFile> OpenDirect(const std::string& path, std::string* 
   int error = 0;
   if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
     *why_not = "not a regular file";
-  } else if (!DirectReadWorks(fd, 0, &error)) {
+  } else if (ReadOneSector(fd, 0, &error) < 0) {
     *why_not = Reason("direct reads of 2 KB are refused", error);
   } else {
     return std::make_unique<LinuxDiscFile>(fd, ReadMode::kDirect, 0, status.st_size, "");
@@ -114,14 +114,18 @@ std::unique_ptr<LinuxDiscFile> OpenInImage(const std::string& device_or_image,
   }
   const std::optional<IsoExtent> extent = FindIsoExtent(device_or_image, path_in_image, why_not);
   int error = 0;
+  ssize_t got = 0;
   if (!extent) {
     // why_not is set
   } else if (expected_size >= 0 && extent->size != expected_size) {
     *why_not = "the file lies in several extents on the disc";
-  } else if (S_ISREG(source.st_mode) && extent->first_byte + extent->size > source.st_size) {
-    *why_not = "the file's extent runs past the end of " + device_or_image;
-  } else if (!DirectReadWorks(fd, extent->first_byte, &error)) {
+  } else if ((got = ReadOneSector(fd, extent->first_byte, &error)) < 0) {
     *why_not = Reason("direct reads of " + device_or_image + " are refused", error);
+  } else if (got != static_cast<ssize_t>(kProbeBytes)) {
+    // The extent lies within the size the device gave; a drive that still cannot read there
+    // cannot serve the tests.
+    *why_not = "a read of the file's first sector on " + device_or_image + " returned " +
+               std::to_string(got) + " bytes";
   } else {
     return std::make_unique<LinuxDiscFile>(fd, ReadMode::kDevice, extent->first_byte, extent->size,
                                            "");
@@ -176,11 +180,12 @@ std::string OpticalDriveProblem(const std::string& device_node, const OpticalDri
 std::unique_ptr<LinuxDiscFile> OpenOnOpticalDrive(const std::string& device_node,
                                                   const OpticalDriveState& state,
                                                   const std::string& path_in_image,
-                                                  const std::optional<std::string>& mounted_file) {
-  std::string why_not = OpticalDriveProblem(device_node, state);
-  if (why_not.empty()) {
+                                                  const std::optional<std::string>& mounted_file,
+                                                  std::string* why_not) {
+  *why_not = OpticalDriveProblem(device_node, state);
+  if (why_not->empty()) {
     if (auto file = OpenInImage(device_node, path_in_image,
-                                mounted_file ? SizeOf(*mounted_file) : -1, &why_not)) {
+                                mounted_file ? SizeOf(*mounted_file) : -1, why_not)) {
       return file;
     }
   }
@@ -188,7 +193,7 @@ std::unique_ptr<LinuxDiscFile> OpenOnOpticalDrive(const std::string& device_node
   // A mounted file system that takes direct reads (UDF does) is as exact as the device.
   std::string ignored;
   if (auto file = OpenDirect(*mounted_file, &ignored)) return file;
-  return OpenUncached(*mounted_file, kUncachedNote + why_not);
+  return OpenUncached(*mounted_file, kUncachedNote + *why_not);
 }
 
 }  // namespace vantric

@@ -25,7 +25,8 @@ std::unique_ptr<LinuxDiscFile> OpenDiscFile(const std::string& path,
 std::unique_ptr<LinuxDiscFile> OpenOnOpticalDrive(const std::string& device_node,
                                                   const OpticalDriveState& state,
                                                   const std::string& path_in_image,
-                                                  const std::optional<std::string>& mounted_file);
+                                                  const std::optional<std::string>& mounted_file,
+                                                  std::string* why_not);
 
 // What keeps an unmounted disc in the drive from being read from its device: the open's error,
 // with the group that may open it; or the drive's report of no readable disc. Empty when the

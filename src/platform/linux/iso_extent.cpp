@@ -1,86 +1,77 @@
 #include "platform/linux/iso_extent.h"
 
-#include <cdio/iso9660.h>
-#include <cdio/logging.h>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <memory>
-#include <sstream>
-#include <vector>
-
-#include "platform/linux/name_matching.h"
+#include <cerrno>
 
 namespace vantric {
 namespace {
 
-struct IsoCloser {
-  void operator()(iso9660_t* iso) const { iso9660_close(iso); }
-};
-struct DirListFreer {
-  void operator()(CdioList_t* list) const { iso9660_filelist_free(list); }
-};
-
-// An empty drive or a disc without ISO 9660 is an ordinary answer here, said through why_not;
-// the library would also write it to stderr at every search.
-void SilenceLibraryLog() {
-  static const bool silenced = [] {
-    cdio_log_set_handler([](cdio_log_level_t, const char*) {});
+// A device or image file read with pread, bounded by its size.
+class DescriptorVolume : public VolumeBytes {
+ public:
+  DescriptorVolume(int fd, int64_t size) : fd_(fd), size_(size) {}
+  int64_t Size() const override { return size_; }
+  bool Read(int64_t offset, size_t count, unsigned char* out) override {
+    if (offset < 0 || offset > size_ || static_cast<int64_t>(count) > size_ - offset) return false;
+    size_t done = 0;
+    while (done < count) {
+      const ssize_t got = pread(fd_, out + done, count - done, offset + done);
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) return false;
+      done += static_cast<size_t>(got);
+    }
     return true;
-  }();
-  (void)silenced;
-}
-
-std::vector<std::string> SplitPath(const std::string& path) {
-  std::vector<std::string> components;
-  std::istringstream parts(path);
-  std::string part;
-  while (std::getline(parts, part, '/')) {
-    if (!part.empty() && part != ".") components.push_back(part);
   }
-  return components;
+
+ private:
+  int fd_;
+  int64_t size_;
+};
+
+// What the device holds (BLKGETSIZE64: the disc's readable size), or the image file's length.
+int64_t VolumeSize(int fd) {
+  struct stat status {};
+  if (fstat(fd, &status) != 0) return 0;
+  if (S_ISREG(status.st_mode)) return status.st_size;
+  uint64_t bytes = 0;
+  if (S_ISBLK(status.st_mode) && ioctl(fd, BLKGETSIZE64, &bytes) == 0) {
+    return static_cast<int64_t>(bytes);
+  }
+  return 0;
 }
 
 }  // namespace
 
 std::optional<IsoExtent> FindIsoExtent(const std::string& device_or_image,
-                                       const std::string& path_in_image, std::string* why_not) {
-  SilenceLibraryLog();
-  const std::unique_ptr<iso9660_t, IsoCloser> iso(
-      iso9660_open_ext(device_or_image.c_str(), ISO_EXTENSION_ALL));
-  if (!iso) {
+                                       const std::string& path_in_image, std::string* why_not,
+                                       bool* refused) {
+  if (refused) *refused = false;
+  const int fd = open(device_or_image.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
     *why_not = device_or_image + " holds no ISO 9660 volume";
     return std::nullopt;
   }
-  const std::vector<std::string> components = SplitPath(path_in_image);
-  if (components.empty()) {
-    *why_not = "no file named";
-    return std::nullopt;
-  }
-  // The directory is walked name by name because the mounted names (Rock Ridge, Joliet or the
-  // kernel's lower-cased ISO names) need not equal the recorded ones.
-  std::string directory = "/";
-  for (size_t i = 0; i < components.size(); ++i) {
-    const bool last = i + 1 == components.size();
-    const std::unique_ptr<CdioList_t, DirListFreer> entries(
-        iso9660_ifs_readdir(iso.get(), directory.c_str()));
-    const iso9660_stat_t* found = nullptr;
-    if (entries) {
-      CdioListNode_t* node;
-      _CDIO_LIST_FOREACH(node, entries.get()) {
-        const auto* entry = static_cast<const iso9660_stat_t*>(_cdio_list_node_data(node));
-        const std::string_view name = entry->filename;
-        if (name == "." || name == ".." || !NameMatches(name, components[i])) continue;
-        if ((entry->type == iso9660_stat_s::_STAT_DIR) == !last) {
-          found = entry;
-          break;
-        }
-      }
-    }
-    if (found == nullptr) {
+  DescriptorVolume volume(fd, VolumeSize(fd));
+  const IsoLookup lookup = LookUpIsoFile(volume, path_in_image);
+  close(fd);
+  switch (lookup.failure) {
+    case IsoLookupFailure::kNone:
+      return lookup.extent;
+    case IsoLookupFailure::kNoVolume:
+      *why_not = device_or_image + " holds no ISO 9660 volume";
+      break;
+    case IsoLookupFailure::kNotListed:
       *why_not = "the ISO 9660 directory of " + device_or_image + " does not list " + path_in_image;
-      return std::nullopt;
-    }
-    if (last) return IsoExtent{static_cast<int64_t>(found->lsn) * ISO_BLOCKSIZE, found->size};
-    directory += std::string(found->filename) + "/";
+      break;
+    case IsoLookupFailure::kRefused:
+      *why_not = "the disc in " + device_or_image + " is not read: " + lookup.refusal;
+      if (refused) *refused = true;
+      break;
   }
   return std::nullopt;
 }

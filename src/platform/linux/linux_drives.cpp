@@ -73,12 +73,14 @@ std::string LinuxDrives::LocalPath(const std::string& path) {
 bool LinuxDrives::CanOpenForReading(const std::string& path) {
   const DriveLetter* drive = Find(path);
   if (drive == nullptr) return false;
-  if (!drive->device.empty()) return CanOpenOnOpticalDrive(*drive, path.substr(2));
+  if (!drive->device.empty()) return CanOpenOnOpticalDrive(*drive, path);
   const std::string local = LocalPath(path);
   return !local.empty() && IsRegularFile(local);
 }
 
-bool LinuxDrives::CanOpenOnOpticalDrive(const DriveLetter& drive, const std::string& rest) {
+bool LinuxDrives::CanOpenOnOpticalDrive(const DriveLetter& drive, const std::string& path) {
+  refused_discs_.erase(path);
+  const std::string rest = path.substr(2);
   const std::string node = DeviceNode(drive);
   const OpticalDriveState state = LookAtOpticalDrive(node, ReadMountTable(paths_.mounts));
   if (state.mount_point) {
@@ -88,8 +90,13 @@ bool LinuxDrives::CanOpenOnOpticalDrive(const DriveLetter& drive, const std::str
     return local && IsRegularFile(*local);
   }
   const std::optional<std::string> in_volume = PathInVolume(rest);
-  std::string ignored;
-  return state.disc_ready && in_volume && FindIsoExtent(node, *in_volume, &ignored).has_value();
+  if (!state.disc_ready || !in_volume) return false;
+  std::string why_not;
+  bool refused = false;
+  if (FindIsoExtent(node, *in_volume, &why_not, &refused)) return true;
+  // Not the test disc, as far as the search goes; the help after it says why.
+  if (refused) refused_discs_[path] = why_not;
+  return false;
 }
 
 std::unique_ptr<DiscFile> LinuxDrives::OpenUnbuffered(const std::string& path) {
@@ -108,7 +115,11 @@ std::unique_ptr<DiscFile> LinuxDrives::OpenUnbuffered(const std::string& path) {
     const std::optional<std::string> in_volume = PathInVolume(rest);
     std::optional<std::string> mounted_file;
     if (state.mount_point) mounted_file = ResolveUnderRoot(*state.mount_point, rest);
-    if (in_volume) file = OpenOnOpticalDrive(node, state, *in_volume, mounted_file);
+    std::string why_not;
+    if (in_volume) file = OpenOnOpticalDrive(node, state, *in_volume, mounted_file, &why_not);
+    // A disc whose directory lists the file but whose drive will not read it: the search
+    // found it, so the user is told why it cannot be used.
+    if (!file) last_open_note_ = why_not;
   }
   if (file) last_open_note_ = file->Note();
   return file;
@@ -120,7 +131,12 @@ std::string LinuxDrives::DriveProblem(const std::string& root) {
   const std::string node = DeviceNode(*drive);
   const OpticalDriveState state = LookAtOpticalDrive(node, ReadMountTable(paths_.mounts));
   // A mounted disc is looked into through its mount point, whatever the device allows.
-  return state.mount_point ? "" : OpticalDriveProblem(node, state);
+  if (state.mount_point) return "";
+  if (std::string problem = OpticalDriveProblem(node, state); !problem.empty()) return problem;
+  for (const auto& [path, why] : refused_discs_) {
+    if (Find(path) == drive) return why;
+  }
+  return "";
 }
 
 std::optional<DriveIdentity> LinuxDrives::IdentifyDrive(const std::string& path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,8 +31,8 @@ class LinuxDrives : public Drives {
   std::string LocalPath(const std::string& path) override;
   // The optical drive's device, vendor, model and revision; nothing for a folder.
   std::optional<DriveIdentity> IdentifyDrive(const std::string& path) override;
-  // For an optical drive whose disc is not mounted: an empty drive, or a device the user may
-  // not open.
+  // For an optical drive whose disc is not mounted: an empty drive, a device the user may not
+  // open, or a disc whose directory was refused at the last search.
   std::string DriveProblem(const std::string& root) override;
 
   // Why the last file opened is read less exactly than direct; empty when it is not.
@@ -44,11 +45,13 @@ class LinuxDrives : public Drives {
   std::string DeviceNode(const DriveLetter& drive) const;
   // Whether a --drive folder stands for this mount point already.
   bool MountedUnderDriveFolder(const std::string& mount_point) const;
-  bool CanOpenOnOpticalDrive(const DriveLetter& drive, const std::string& rest);
+  bool CanOpenOnOpticalDrive(const DriveLetter& drive, const std::string& path);
 
   SystemPaths paths_;
   std::vector<DriveLetter> table_;
   std::string last_open_note_;
+  // Why the unmounted disc's directory was not trusted, by the drive-letter path looked for.
+  std::map<std::string, std::string> refused_discs_;
 };
 
 }  // namespace vantric
