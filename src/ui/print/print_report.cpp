@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/rounding.h"
+#include "run/print_messages.h"
 #include "ui/print/painter_canvas.h"
 
 namespace vantric {
@@ -29,18 +30,14 @@ std::optional<QString> PrintReportOn(QPrinter& printer, const ReportContent& con
                                      const ReportFonts& fonts) {
   QPainter painter;
   if (!painter.begin(&printer)) {
-    return QStringLiteral(
-               "The print job could not be started on the printer \"%1\". "
-               "Nothing was printed.")
-        .arg(printer.printerName());
+    return QString::fromStdString(PrintJobNotStartedMessage(printer.printerName().toStdString()));
   }
   // Without full-page mode the painter's origin is the corner of the printable area and the
   // device's size is that area's.
   PainterCanvas canvas(painter);
   DrawReport(ReportLines(content), fonts, {0, 0, printer.width()}, canvas);
   if (!painter.end()) {
-    return QStringLiteral("The print job on the printer \"%1\" could not be completed.")
-        .arg(printer.printerName());
+    return QString::fromStdString(PrintJobNotCompletedMessage(printer.printerName().toStdString()));
   }
   return std::nullopt;
 }
@@ -48,9 +45,7 @@ std::optional<QString> PrintReportOn(QPrinter& printer, const ReportContent& con
 std::optional<QString> PrintReport(const ReportContent& content, const ReportFonts& fonts,
                                    const QPrinterInfo& printer_info) {
   if (printer_info.isNull()) {
-    return QStringLiteral(
-        "There is no default printer. Set one up in the system's printer settings, then "
-        "press Print again.");
+    return QString::fromStdString(NoDefaultPrinterMessage());
   }
   QPrinter printer(printer_info, QPrinter::HighResolution);
   printer.setDocName(QString());
