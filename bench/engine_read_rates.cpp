@@ -9,10 +9,7 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "platform/linux_clock.h"
-#include "platform/linux_drives.h"
-#include "platform/linux_registry.h"
-#include "platform/linux_system.h"
+#include "platform/native.h"
 
 namespace {
 
@@ -23,10 +20,10 @@ class NoPump : public vantric::UiPump {
 
 // With --no-yield, Sleep(0) gives nothing away: shows what the yields inside the timed
 // stretch cost when other processes want the processor.
-class ClockWithoutYield : public vantric::LinuxClock {
+class ClockWithoutYield : public vantric::NativeClock {
  public:
   void Sleep(uint32_t milliseconds) override {
-    if (milliseconds > 0) LinuxClock::Sleep(milliseconds);
+    if (milliseconds > 0) vantric::NativeClock::Sleep(milliseconds);
   }
 };
 
@@ -47,13 +44,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   const int repeats = arguments.size() > 1 ? std::max(1, std::atoi(arguments[1].c_str())) : 5;
-  vantric::LinuxClock yielding_clock;
+  vantric::NativeClock yielding_clock;
   ClockWithoutYield non_yielding_clock;
-  vantric::LinuxClock& clock = no_yield ? non_yielding_clock : yielding_clock;
+  vantric::NativeClock& clock = no_yield ? non_yielding_clock : yielding_clock;
   // The folder alone: no optical drive or mount of this machine takes part.
-  vantric::LinuxDrives drives({arguments[0]}, {.sysfs = "/dev/null", .mounts = "/dev/null"});
-  vantric::LinuxRegistry registry;
-  vantric::LinuxSystem system({});
+  vantric::NativeDrives drives({arguments[0]}, {.sysfs = "/dev/null", .mounts = "/dev/null"});
+  vantric::NativeRegistry registry;
+  vantric::NativeSystem system({});
   NoPump pump;
   vantric::Engine engine(vantric::Platform{clock, drives, registry, system, pump});
   engine.ScanDrives();
@@ -61,8 +58,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "engine_read_rates: no test file under %s\n", arguments[0].c_str());
     return 1;
   }
-  engine.CounterFrequency = clock.Frequency();
-  engine.CounterTicksPerMs = static_cast<double>(engine.CounterFrequency) * 0.001;
+  if (!engine.StartCounter()) {
+    std::fprintf(stderr, "engine_read_rates: this machine has no performance counter\n");
+    return 1;
+  }
   std::printf("mode %s %s\n", std::string(vantric::ReadModeName(engine.TestFile()->Mode())).c_str(),
               drives.LastOpenNote().c_str());
 

@@ -7,8 +7,7 @@
 
 #include "cli/cli_user_information.h"
 #include "engine/engine.h"
-#include "platform/linux_registry.h"
-#include "platform/linux_system.h"
+#include "platform/native.h"
 #include "run/run_benchmark.h"
 #include "sim/simulation.h"
 
@@ -44,8 +43,8 @@ void FullDefaultRun(benchmark::State& state, const char* profile) {
       state.SkipWithError(error.c_str());
       return;
     }
-    LinuxRegistry registry;
-    LinuxSystem system({});
+    NativeRegistry registry;
+    NativeSystem system({});
     NoPump pump;
     Engine engine(Platform{simulation->clock(), simulation->drives(), registry, system, pump});
     engine.ScanDrives();

@@ -27,14 +27,13 @@ int InvalidOptions(std::ostream& err, const std::string& message) {
   return kExitInvalidOptions;
 }
 
-void DescribeTestFile(Engine& engine, CliMachine& machine, const CliOptions& options,
+void DescribeTestFile(Engine& engine, Drives& drives, const CliOptions& options,
                       const std::optional<DriveIdentity>& drive, std::ostream& err) {
   const DiscFile& file = *engine.TestFile();
-  Drives& drives = machine.drives();
   err << TestFileLine(drives.LocalPath(engine.TestFilePath()), file.Mode(), drive,
                       InDriveFolder(drives, engine.TestFilePath(), options.drive_directories))
       << "\n";
-  if (const std::string note = machine.OpenNote(); !note.empty()) err << "Note: " << note << "\n";
+  if (const std::string note = drives.LastOpenNote(); !note.empty()) err << "Note: " << note << "\n";
   // A curve reads only what the file holds, so a short file ends no curve early; nor does it
   // end a run whose tests stay within it.
   const int64_t needed = TestFileBytesRead(options.settings);
@@ -127,19 +126,14 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
   }
   if (auto code = CheckOptions(options, err)) return *code;
 
-  std::unique_ptr<CliMachine> machine;
-  if (!options.simulate_profile.empty()) {
-    std::string error;
-    std::unique_ptr<Simulation> simulation = MakeSimulation(options.simulate_profile, &error);
-    if (!simulation) return InvalidOptions(err, error);
-    machine = std::make_unique<SimulatedMachine>(std::move(simulation), options.simulate_profile);
-  } else {
-    machine = std::make_unique<RealMachine>(options.drive_directories);
-  }
+  std::string error;
+  std::unique_ptr<Machine> machine =
+      MakeMachine(options.simulate_profile, options.drive_directories, &error);
+  if (!machine) return InvalidOptions(err, error);
   return RunCliOn(options, *machine, out, err, err_is_terminal && !options.quiet);
 }
 
-int RunCliOn(const CliOptions& options, CliMachine& machine, std::ostream& out, std::ostream& err,
+int RunCliOn(const CliOptions& options, Machine& machine, std::ostream& out, std::ostream& err,
              bool show_progress) {
   NativeSystem system(options.net ? std::vector<std::string>{"NET"} : std::vector<std::string>{});
   NativeRegistry registry;
@@ -153,7 +147,7 @@ int RunCliOn(const CliOptions& options, CliMachine& machine, std::ostream& out, 
     case NoDisc:
       err << "Insert Vantric disc in drive before running test.\n";
       // The one test file found, when the system would not open it for the benchmark's reads.
-      if (const std::string note = machine.OpenNote(); !note.empty())
+      if (const std::string note = drives.LastOpenNote(); !note.empty())
         err << "Note: " << note << "\n";
       err << NoDiscHelp(drives, engine.CandidateDrives, options.drive_directories);
       return kExitFailed;
@@ -164,7 +158,7 @@ int RunCliOn(const CliOptions& options, CliMachine& machine, std::ostream& out, 
       break;
   }
   const std::optional<DriveIdentity> drive = drives.IdentifyDrive(engine.TestFilePath());
-  DescribeTestFile(engine, machine, options, drive, err);
+  DescribeTestFile(engine, drives, options, drive, err);
   if (!options.curve_path.empty()) {
     const CurveSource source{options.curve_mode,
                              drives.LocalPath(engine.TestFilePath()),

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_machine.h"
 #include "cli/cli_options.h"
+#include "sim/machine.h"
 
 namespace vantric {
 
@@ -24,7 +24,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
 
 // What follows the checks of the options: the search for the test disc on `machine`, the run
 // and the report.
-int RunCliOn(const CliOptions& options, CliMachine& machine, std::ostream& out, std::ostream& err,
+int RunCliOn(const CliOptions& options, Machine& machine, std::ostream& out, std::ostream& err,
              bool show_progress);
 
 // Replaces the file at `path` with `text`; false when it could not be written whole.

@@ -56,6 +56,9 @@ class Engine {
   bool IsWindowsNT();
 
   // Timing, pacing and progress.
+  // Sets CounterFrequency and CounterTicksPerMs from the clock, as every run does first; false,
+  // leaving them as they were, when the machine has no counter.
+  bool StartCounter();
   void YieldToUI();
   void PaceUntil(double milliseconds);
   double PickRepresentativeSample() const;

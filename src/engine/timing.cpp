@@ -3,6 +3,14 @@
 
 namespace vantric {
 
+bool Engine::StartCounter() {
+  const int64_t frequency = platform_.clock.Frequency();
+  if (frequency <= 0) return false;
+  CounterFrequency = frequency;
+  CounterTicksPerMs = static_cast<double>(frequency) * 0.001;
+  return true;
+}
+
 void Engine::YieldToUI() {
   platform_.pump.ProcessMessages();
   platform_.clock.Sleep(0);

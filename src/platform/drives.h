@@ -49,6 +49,9 @@ class Drives {
   // What keeps the drive at `root` from being looked into, when the system says (no disc, no
   // permission to read the device); empty otherwise. For the help after a fruitless search.
   virtual std::string DriveProblem(const std::string& /*root*/) { return ""; }
+  // Why the test file opened last is read less exactly than direct, or why the one found could
+  // not be opened for the benchmark's reads; empty when neither.
+  virtual std::string LastOpenNote() const { return ""; }
 };
 
 }  // namespace vantric

@@ -40,15 +40,11 @@ class Run {
 
   RunOutcome Execute() {
     Prepare();
-    Clock& clock = engine_.platform().clock;
-    const int64_t frequency = clock.Frequency();
-    if (frequency <= 0) {
+    if (!engine_.StartCounter()) {
       view_.ShowMessage("Error intializing performance counter.");
       view_.HideWindow();
       return RunOutcome::kNoCounter;
     }
-    engine_.CounterFrequency = frequency;
-    engine_.CounterTicksPerMs = static_cast<double>(frequency) * 0.001;
     results_.StartTime = engine_.platform().system.GetLocalTime();
     results_.RunInProgress = true;
     results_.PassCount = TextToInt(settings_.PassEdit);

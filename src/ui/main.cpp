@@ -3,11 +3,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "platform/linux_clock.h"
-#include "platform/linux_drives.h"
-#include "platform/linux_registry.h"
-#include "platform/linux_system.h"
-#include "sim/simulation.h"
+#include "platform/native.h"
+#include "sim/machine.h"
 #include "ui/classic_style.h"
 #include "ui/command_line.h"
 #include "ui/desktop.h"
@@ -48,27 +45,20 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vantric: %s\n%s", error.c_str(), vantric::kDesktopUsage);
     return 2;
   }
-  std::unique_ptr<vantric::Simulation> simulation;
-  if (!options.simulate_profile.empty()) {
-    simulation = vantric::MakeSimulation(options.simulate_profile, &error);
-    if (!simulation) {
-      std::fprintf(stderr, "vantric: %s\n", error.c_str());
-      return 2;
-    }
+  const std::unique_ptr<vantric::Machine> machine =
+      vantric::MakeMachine(options.simulate_profile, options.drive_directories, &error);
+  if (!machine) {
+    std::fprintf(stderr, "vantric: %s\n", error.c_str());
+    return 2;
   }
-  vantric::LinuxClock linux_clock;
-  vantric::LinuxDrives linux_drives(options.drive_directories);
-  vantric::LinuxRegistry registry;
-  vantric::LinuxSystem system(options.arguments);
+  vantric::NativeRegistry registry;
+  vantric::NativeSystem system(options.arguments);
   vantric::QtUiPump pump;
-  vantric::Clock& clock = simulation ? static_cast<vantric::Clock&>(simulation->clock())
-                                     : static_cast<vantric::Clock&>(linux_clock);
-  vantric::Drives& drives = simulation ? static_cast<vantric::Drives&>(simulation->drives())
-                                       : static_cast<vantric::Drives&>(linux_drives);
 
   vantric::RegisterFontSubstitutes();
   vantric::UseClassicStyle();
-  vantric::Desktop desktop(vantric::Platform{clock, drives, registry, system, pump});
+  vantric::Desktop desktop(
+      vantric::Platform{machine->clock(), machine->drives(), registry, system, pump});
   vantric::TForm1& main_window = *desktop.forms().Form1;
   vantric::WatchForQuit(main_window);
   main_window.show();

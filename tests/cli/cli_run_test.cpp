@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
+#include "cli/interrupt.h"
 #include "cli/run_notes.h"
 #include "engine/test_positions.h"
 #include "json_reader.h"
@@ -133,14 +134,11 @@ class NamedDrives : public Drives {
   Drives& drives_;
 };
 
-class NamedDriveMachine : public CliMachine {
- public:
-  Clock& clock() override { return simulation_->clock(); }
-  Drives& drives() override { return drives_; }
-
- private:
-  std::unique_ptr<Simulation> simulation_ = MakeSimulation("8x-clv", nullptr);
-  NamedDrives drives_{simulation_->drives()};
+// A simulated drive that names itself.
+struct NamedDriveMachine {
+  std::unique_ptr<Simulation> simulation = MakeSimulation("8x-clv", nullptr);
+  NamedDrives drives{simulation->drives()};
+  Machine machine{simulation->clock(), drives};
 };
 
 TEST(CliRunTest, TheDriveThatWasMeasuredIsNamed) {
@@ -148,9 +146,9 @@ TEST(CliRunTest, TheDriveThatWasMeasuredIsNamed) {
   ASSERT_EQ(
       ParseCliOptions({"--tests", "burst2k", "--drive-info", "auto", "--json", "-"}, &options),
       std::nullopt);
-  NamedDriveMachine machine;
+  NamedDriveMachine acme;
   std::ostringstream out, err;
-  ASSERT_EQ(RunCliOn(options, machine, out, err, false), 0) << err.str();
+  ASSERT_EQ(RunCliOn(options, acme.machine, out, err, false), 0) << err.str();
   EXPECT_EQ(
       err.str().rfind(
           "Test file: D:\\DATA\\VANTRIC.DAT (simulated reads) on /dev/sr0, ACME CD-52 1.0\n", 0),
@@ -170,10 +168,35 @@ TEST(CliRunTest, TheDriveThatWasMeasuredIsNamed) {
   EXPECT_NE(unnamed.err.find("--drive-info auto leaves the drive text empty"), std::string::npos);
 
   // After a fruitless search the help names each drive and what kept it from being searched.
-  EXPECT_NE(NoDiscHelp(machine.drives(), {"D:"}, {})
+  EXPECT_NE(NoDiscHelp(acme.drives, {"D:"}, {})
                 .find("\n  D: /dev/sr0, ACME CD-52 1.0 (CD-ROM drive)\n"
                       "    cannot open /dev/sr0 (Permission denied).\n"),
             std::string::npos);
+}
+
+// Ctrl-C pressed while the terminal shows a test at work: the run ends there, and the value
+// that test was measuring is never printed.
+TEST(CliRunTest, CtrlCDuringATestPrintsNoValueForIt) {
+  // Presses Ctrl-C when the progress line first shows the test half done.
+  class PressingCtrlC : public std::stringbuf {
+    int sync() override {
+      if (str().find("Read 2k center 50%") != std::string::npos) SetInterruptRequested(true);
+      return 0;
+    }
+  } pressing;
+  std::ostream err(&pressing);
+  CliOptions options;
+  ASSERT_EQ(ParseCliOptions({"--simulate", "8x-clv"}, &options), std::nullopt);
+  Machine machine(MakeSimulation("8x-clv", nullptr));
+  std::ostringstream out;
+  const int code = RunCliOn(options, machine, out, err, true);
+  SetInterruptRequested(false);
+  const std::string printed = pressing.str();
+  EXPECT_EQ(code, kExitCancelled) << printed;
+  EXPECT_EQ(out.str(), "");
+  EXPECT_NE(printed.find("\x1b[K16k center: "), std::string::npos) << "the test before it";
+  EXPECT_EQ(printed.find("\x1b[K2k center: "), std::string::npos) << printed;
+  EXPECT_NE(printed.find("Test aborted by user.\n"), std::string::npos);
 }
 
 // The warning is for a run that will fail: tests that stay within a short file run to the end.
@@ -187,7 +210,7 @@ TEST(CliRunTest, AShortTestFileIsWarnedOfOnlyWhenTheSelectedTestsReadBeyondIt) {
   for (const auto& c : cases) {
     CliOptions options;
     ASSERT_EQ(ParseCliOptions({"--tests", c.tests}, &options), std::nullopt);
-    SimulatedMachine machine(MakeSimulation("8x-clv", nullptr, bytes), "8x-clv");
+    Machine machine(MakeSimulation("8x-clv", nullptr, bytes));
     std::ostringstream out, err;
     EXPECT_EQ(RunCliOn(options, machine, out, err, false), c.code) << c.tests << "\n" << err.str();
     EXPECT_EQ(err.str().find("Warning: the test file holds " + std::to_string(bytes) + " bytes") !=

@@ -1,30 +1,19 @@
 #pragma once
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
+
+#include "temp_dir.h"
 
 namespace vantric::testing {
 
 namespace fs = std::filesystem;
 
-inline std::string FileText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // A fresh directory for one test, removed afterwards.
 class ScratchDir {
  public:
-  explicit ScratchDir(const std::string& name)
-      : path_(fs::path(::testing::TempDir()) / (name + "-" + std::to_string(::getpid()))) {
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~ScratchDir() { fs::remove_all(path_); }
+  explicit ScratchDir(const std::string& name) : folder_(name), path_(folder_.path()) {}
   const fs::path& path() const { return path_; }
 
   // A directory that looks like the root of a test disc, its test file `bytes` long.
@@ -48,6 +37,7 @@ class ScratchDir {
   }
 
  private:
+  TempDir folder_;
   fs::path path_;
 };
 

@@ -215,11 +215,11 @@ TEST(CurveCommandTest, AFailedReadEndsItWithExitThreeAndNoFile) {
   // from 99001.
   simulation->faults().first_bad_sector = 99'100;
   simulation->faults().end_bad_sector = 99'101;
-  SimulatedMachine machine(std::move(simulation), "8x-clv");
+  Machine machine(std::move(simulation));
   std::ostringstream out, err;
   EXPECT_EQ(RunCliOn(options, machine, out, err, false), kExitReadFailed);
   // It stops at the failure, a third of the way through, instead of reading on.
-  VirtualClock& clock = machine.simulation().clock();
+  VirtualClock& clock = machine.simulation()->clock();
   EXPECT_LT(clock.SecondsForCounts(clock.Now()), 40);
   EXPECT_EQ(out.str(), "");
   EXPECT_NE(err.str().find("Error reading the test disc at sector 99097: Input/output error.\n"),

@@ -6,6 +6,7 @@
 
 #include "engine/engine.h"
 #include "fakes.h"
+#include "scripted_test_disc.h"
 #include "sim/scripted_disc_file.h"
 #include "sim/table_drives.h"
 #include "sim/virtual_clock.h"
@@ -14,20 +15,12 @@ namespace vantric::testing {
 
 // An engine on the virtual clock with one CD-ROM drive D: holding a scripted test file.
 struct EngineRig {
-  static constexpr int64_t kTestFileBytes = 613'492'736;
-
   explicit EngineRig(int64_t frequency = VirtualClock::kDefaultFrequency, int64_t poll_cost = 1)
       : clock(frequency, poll_cost) {
-    drives.SetDriveType('D', DRIVE_CDROM);
-    drives.AddFile("D:\\DATA\\VANTRIC.DAT", [this] {
-      auto made = std::make_unique<ScriptedDiscFile>(clock, kTestFileBytes);
-      file = made.get();
-      return made;
-    });
+    PutScriptedTestDisc(drives, clock, &file);
     engine.ScanDrives();
     engine.FindTestDisc();
-    engine.CounterFrequency = clock.Frequency();
-    engine.CounterTicksPerMs = static_cast<double>(clock.Frequency()) * 0.001;
+    engine.StartCounter();
     engine.OnTestCaption = [this](const std::string& text) { captions.push_back(text); };
     engine.OnTestProgress = [this](int percent) { progress.push_back(percent); };
   }

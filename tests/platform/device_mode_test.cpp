@@ -10,9 +10,9 @@
 #include <cstring>
 
 #include "fake_machine.h"
-#include "platform/disc_file_opener.h"
-#include "platform/iso_extent.h"
-#include "platform/linux_drives.h"
+#include "platform/linux/disc_file_opener.h"
+#include "platform/linux/iso_extent.h"
+#include "platform/linux/linux_drives.h"
 #include "ramfs_mount.h"
 #include "temp_dir.h"
 

@@ -13,8 +13,8 @@
 
 #include "disc_file_contract.h"
 #include "fake_machine.h"
-#include "platform/disc_file_opener.h"
-#include "platform/linux_drives.h"
+#include "platform/linux/disc_file_opener.h"
+#include "platform/linux/linux_drives.h"
 #include "ramfs_mount.h"
 #include "temp_dir.h"
 

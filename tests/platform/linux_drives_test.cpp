@@ -1,4 +1,4 @@
-#include "platform/linux_drives.h"
+#include "platform/linux/linux_drives.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -6,9 +6,9 @@
 #include "engine/engine.h"
 #include "fake_machine.h"
 #include "fakes.h"
-#include "platform/linux_clock.h"
-#include "platform/linux_registry.h"
-#include "platform/name_matching.h"
+#include "platform/linux/linux_clock.h"
+#include "platform/linux/linux_registry.h"
+#include "platform/linux/name_matching.h"
 #include "temp_dir.h"
 
 namespace vantric {

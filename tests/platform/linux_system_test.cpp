@@ -1,4 +1,4 @@
-#include "platform/linux_system.h"
+#include "platform/linux/linux_system.h"
 
 #include <gtest/gtest.h>
 #include <time.h>
@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/linux_clock.h"
-#include "platform/linux_registry.h"
+#include "platform/linux/linux_clock.h"
+#include "platform/linux/linux_registry.h"
 
 namespace vantric {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "counting_new.h"
-#include "platform/disc_file_opener.h"
+#include "platform/linux/disc_file_opener.h"
 #include "temp_dir.h"
 
 namespace vantric {

@@ -6,9 +6,9 @@
 #include "engine/engine.h"
 #include "fake_machine.h"
 #include "fakes.h"
-#include "platform/linux_clock.h"
-#include "platform/linux_drives.h"
-#include "platform/linux_registry.h"
+#include "platform/linux/linux_clock.h"
+#include "platform/linux/linux_drives.h"
+#include "platform/linux/linux_registry.h"
 #include "temp_dir.h"
 #include "test_file_writer.h"
 
@@ -21,8 +21,7 @@ struct Rig {
   Rig(const std::string& drive_directory, const SystemPaths& paths)
       : drives({drive_directory}, paths), engine(Platform{clock, drives, registry, system, pump}) {
     engine.UseBaselines(baselines);
-    engine.CounterFrequency = clock.Frequency();
-    engine.CounterTicksPerMs = static_cast<double>(engine.CounterFrequency) * 0.001;
+    engine.StartCounter();
     engine.ScanDrives();
   }
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <locale.h>
 
-#include "platform/linux_system.h"
+#include "platform/native.h"
 #include "run/results_log.h"
 #include "run_rig.h"
 
@@ -15,7 +15,7 @@ TEST(LogFileLocaleTest, TimesUseTheLocaleTimeFormat) {
   freelocale(installed);
 
   ScriptedRunRig rig;
-  LinuxSystem system({}, "en_US.UTF-8");
+  NativeSystem system({}, "en_US.UTF-8");
   TestResults results;
   results.StartTime = {.year = 1997, .month = 5, .day = 2, .hour = 14, .minute = 9, .second = 30};
   results.EndTime = {.year = 1997, .month = 5, .day = 2, .hour = 14, .minute = 21, .second = 5};

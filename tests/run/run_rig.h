@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <functional>
-#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -10,89 +9,16 @@
 
 #include "engine/engine.h"
 #include "fakes.h"
-#include "run/results_view.h"
+#include "recording_view.h"
 #include "run/run_benchmark.h"
+#include "scripted_test_disc.h"
 #include "sim/scripted_disc_file.h"
 #include "sim/simulation.h"
 #include "sim/table_drives.h"
 #include "sim/virtual_clock.h"
+#include "sim_rig.h"
 
 namespace vantric::testing {
-
-// Remembers what the run did to the results window. `trail` keeps the order of captions,
-// descriptions, messages and hiding; the maps keep each control's last state.
-class RecordingView : public ResultsView {
- public:
-  std::vector<std::string> trail;
-  std::vector<int> descriptions;
-  std::vector<int> progress;
-  std::vector<std::string> messages;
-  std::map<std::string, std::string, std::less<>> texts;
-  std::map<std::string, bool, std::less<>> enabled;
-  std::map<std::string, bool, std::less<>> visible;
-  std::string window_caption;
-  bool hidden = false;
-  int process_calls = 0;
-  std::function<void(const std::string&)> on_caption;  // for pressing Cancel mid-run
-
-  void ShowTestCaption(const std::string& text) override {
-    trail.push_back("caption " + text);
-    texts["CurTest"] = text;
-    if (on_caption) on_caption(text);
-  }
-  void ShowTestProgress(int percent) override { progress.push_back(percent); }
-  void SetWindowCaption(const std::string& text) override {
-    window_caption = text;
-    trail.push_back("window " + text);
-  }
-  void SetText(std::string_view control, const std::string& text) override {
-    texts[std::string(control)] = text;
-  }
-  void SetEnabled(std::string_view control, bool on) override {
-    enabled[std::string(control)] = on;
-  }
-  void SetVisible(std::string_view control, bool on) override {
-    visible[std::string(control)] = on;
-  }
-  void ClearDescriptions() override {
-    descriptions.clear();
-    trail.push_back("clear");
-  }
-  void DescribeStep(int number) override {
-    descriptions.push_back(number);
-    trail.push_back("describe " + std::to_string(number));
-  }
-  void ShowMessage(const std::string& text) override {
-    messages.push_back(text);
-    trail.push_back("message " + text);
-  }
-  void HideWindow() override {
-    hidden = true;
-    trail.push_back("hide");
-  }
-  void ProcessMessages() override { ++process_calls; }
-
-  std::string Text(std::string_view control) const {
-    const auto found = texts.find(control);
-    return found == texts.end() ? "" : found->second;
-  }
-  bool IsEnabled(std::string_view control) const {
-    const auto found = enabled.find(control);
-    return found != enabled.end() && found->second;
-  }
-  bool IsVisible(std::string_view control) const {
-    const auto found = visible.find(control);
-    return found != visible.end() && found->second;
-  }
-  // The trail entries that start with `prefix`, without it.
-  std::vector<std::string> TrailOf(const std::string& prefix) const {
-    std::vector<std::string> found;
-    for (const std::string& entry : trail) {
-      if (entry.rfind(prefix, 0) == 0) found.push_back(entry.substr(prefix.size()));
-    }
-    return found;
-  }
-};
 
 class FakeUserInformation : public UserInformation {
  public:
@@ -135,15 +61,9 @@ struct RunParts {
 
 // A run on a named simulated drive, set up as the front ends do for --simulate.
 struct ProfileRunRig : RunParts {
-  explicit ProfileRunRig(std::string_view profile) : simulation(Make(profile)) {
+  explicit ProfileRunRig(std::string_view profile) : simulation(SimulationOf(profile)) {
     engine.ScanDrives();
     if (engine.FindTestDisc() != DiscOpened) throw std::runtime_error("no simulated disc");
-  }
-  static std::unique_ptr<Simulation> Make(std::string_view profile) {
-    std::string error;
-    auto made = MakeSimulation(profile, &error);
-    if (!made) throw std::invalid_argument(error);
-    return made;
   }
   RunOutcome Run() { return RunBenchmark({engine, settings, results, view, user}); }
 
@@ -159,12 +79,7 @@ struct ScriptedRunRig : RunParts {
   static constexpr int64_t kPollCost = 33;
 
   ScriptedRunRig() : clock(kFrequency, kPollCost) {
-    drives.SetDriveType('D', DRIVE_CDROM);
-    drives.AddFile("D:\\DATA\\VANTRIC.DAT", [this] {
-      auto made = std::make_unique<ScriptedDiscFile>(clock, 613'492'736);
-      file = made.get();
-      return made;
-    });
+    PutScriptedTestDisc(drives, clock, &file);
     engine.ScanDrives();
     engine.FindTestDisc();
     // Reads at a steady 1200 KB/s unless a test says otherwise.

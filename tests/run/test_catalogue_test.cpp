@@ -16,8 +16,7 @@ TEST(TestCatalogueTest, EachTestReadsUpToItsLastSectorAndAFullDiscHoldsThemAll) 
   int64_t farthest = 0;
   for (const CatalogueTest& test : kTestCatalogue) {
     ScriptedRunRig rig;
-    rig.engine.CounterFrequency = ScriptedRunRig::kFrequency;
-    rig.engine.CounterTicksPerMs = ScriptedRunRig::kFrequency * 0.001;
+    ASSERT_TRUE(rig.engine.StartCounter());
     const TestCall call = CallFor(test, "1000");
     rig.engine.RunTest(call);
     int64_t last = 0;

@@ -3,23 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
 #include <limits>
-#include <new>
 
-namespace {
-// Counts allocations while armed, to show that a simulated read makes none.
-bool counting_allocations = false;
-int allocations = 0;
-}  // namespace
-
-void* operator new(std::size_t size) {
-  if (counting_allocations) ++allocations;
-  if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
-  throw std::bad_alloc();
-}
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+#include "counting_new.h"
+#include "disc_file_contract.h"
 
 namespace vantric {
 namespace {
@@ -52,6 +39,11 @@ class SimulatedDiscFileTest : public ::testing::Test {
   SimulatedDiscFile file_{clock_, drive_, kFileBytes, faults_};
   alignas(4096) std::array<char, 32768> buffer_{};
 };
+
+TEST_F(SimulatedDiscFileTest, KeepsTheContractOfTheRealDiscFiles) {
+  // It holds no bytes: what is checked is which reads succeed, and why the others fail.
+  testing::ExpectDiscFileContract(file_, kFileBytes, nullptr);
+}
 
 TEST_F(SimulatedDiscFileTest, NegativeSeekFailsAndSoDoesTheNextRead) {
   EXPECT_FALSE(file_.Seek(-2048));
@@ -100,12 +92,11 @@ TEST_F(SimulatedDiscFileTest, RefusesWhatUnbufferedReadingRefuses) {
 
 TEST_F(SimulatedDiscFileTest, ReadingAllocatesNothing) {
   ASSERT_TRUE(file_.Seek(10 * 2048));
-  counting_allocations = true;
+  const long before = testing::AllocationCount();
   for (int i = 0; i < 50; ++i) file_.Read(buffer_.data(), 16 * 2048);
   file_.Seek(-1);
   file_.Read(buffer_.data(), 2048);
-  counting_allocations = false;
-  EXPECT_EQ(allocations, 0);
+  EXPECT_EQ(testing::AllocationCount() - before, 0);
 }
 
 }  // namespace

@@ -7,22 +7,17 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
-#include "../platform/temp_dir.h"
 #include "iso_image_builder.h"
+#include "temp_dir.h"
 #include "test_data_generator.h"
 
 namespace vantric {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FileText;
 using testing::TempDir;
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 std::vector<std::string> Listing(const std::string& directory) {
   std::vector<std::string> names;
@@ -58,7 +53,7 @@ TEST(TestFileWriter, WritesTheSizeAskedAndKeepsAFileOfTheRightSize) {
   EXPECT_EQ(outcome.path, dir / "disc/DATA/VANTRIC.DAT");
   EXPECT_EQ(fs::file_size(outcome.path), static_cast<uintmax_t>(options.size));
   EXPECT_EQ(Listing(dir / "disc/DATA"), std::vector<std::string>{"VANTRIC.DAT"});
-  const std::string first = ReadAll(outcome.path);
+  const std::string first = FileText(outcome.path);
 
   outcome = WriteTestFile(dir / "disc", options);
   EXPECT_TRUE(outcome.ok);
@@ -70,7 +65,7 @@ TEST(TestFileWriter, WritesTheSizeAskedAndKeepsAFileOfTheRightSize) {
   outcome = WriteTestFile(dir / "disc", options);
   ASSERT_TRUE(outcome.ok) << outcome.message;
   EXPECT_FALSE(outcome.already_there);
-  const std::string second = ReadAll(outcome.path);
+  const std::string second = FileText(outcome.path);
   EXPECT_EQ(second.size(), first.size());
   EXPECT_NE(second, first);
 }
@@ -108,7 +103,7 @@ TEST(TestFileWriter, FailedWriteLeavesNoPartialFileAndKeepsTheOldOne) {
   options.force = true;
   outcome = WriteTestFile(dir / "kept", options);
   EXPECT_FALSE(outcome.ok);
-  EXPECT_EQ(ReadAll(dir / "kept/DATA/VANTRIC.DAT"), "earlier");
+  EXPECT_EQ(FileText(dir / "kept/DATA/VANTRIC.DAT"), "earlier");
   EXPECT_EQ(Listing(dir / "kept/DATA"), std::vector<std::string>{"VANTRIC.DAT"});
 }
 

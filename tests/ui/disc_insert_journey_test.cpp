@@ -3,11 +3,11 @@
 // short, so the run then meets a failed read and ends with it.
 #include <gtest/gtest.h>
 
-#include "../platform/fake_machine.h"
-#include "../platform/temp_dir.h"
 #include "desktop_rig.h"
-#include "platform/linux_drives.h"
+#include "fake_machine.h"
+#include "platform/native.h"
 #include "sim/virtual_clock.h"
+#include "temp_dir.h"
 
 namespace vantric::testing {
 namespace {
@@ -21,7 +21,7 @@ TEST(DiscInsertJourney, ADiscInsertedAfterStartIsFoundUnmountedAtTheNextRunTest)
   FakeMachine machine(dir / "machine");
   machine.AddDrive("sr0");
   VirtualClock clock;  // the run's pauses take no real time; the rates do not matter here
-  LinuxDrives drives({}, machine.paths());
+  NativeDrives drives({}, machine.paths());
   FakeRegistry registry;
   FakeSystem system;
   EventPump pump;

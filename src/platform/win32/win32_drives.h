@@ -29,9 +29,10 @@ class Win32Drives : public Drives {
   // nothing for a folder or a drive that does not answer.
   std::optional<DriveIdentity> IdentifyDrive(const std::string& path) override;
 
-  const std::vector<DriveFolder>& Folders() const { return folders_; }
   // Why the last file found could not be opened unbuffered; empty when it could.
-  const std::string& LastOpenNote() const { return last_open_note_; }
+  std::string LastOpenNote() const override { return last_open_note_; }
+
+  const std::vector<DriveFolder>& Folders() const { return folders_; }
 
  private:
   const DriveFolder* FolderOf(const std::string& path) const;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/mount_table.h"
+#include "platform/linux/mount_table.h"
 
 namespace vantric {
 

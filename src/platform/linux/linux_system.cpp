@@ -1,4 +1,4 @@
-#include "platform/linux_system.h"
+#include "platform/linux/linux_system.h"
 
 #include <time.h>
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -10,21 +11,21 @@
 
 namespace vantric::testing {
 
+// The simulation of a named profile; a test that names an unknown one fails at once.
+inline std::unique_ptr<Simulation> SimulationOf(std::string_view profile_name) {
+  std::string error;
+  auto made = MakeSimulation(profile_name, &error);
+  if (!made) throw std::invalid_argument(error);
+  return made;
+}
+
 // An engine on a simulated drive, set up as a front end does for --simulate PROFILE.
 struct SimRig {
-  explicit SimRig(std::string_view profile_name) : simulation(Make(profile_name)) {
-    engine.CounterFrequency = simulation->clock().Frequency();
-    engine.CounterTicksPerMs = static_cast<double>(engine.CounterFrequency) * 0.001;
+  explicit SimRig(std::string_view profile_name) : simulation(SimulationOf(profile_name)) {
+    engine.StartCounter();
     engine.ScanDrives();
     opened = engine.FindTestDisc();
     engine.UseBaselines(baselines);
-  }
-
-  static std::unique_ptr<Simulation> Make(std::string_view profile_name) {
-    std::string error;
-    auto made = MakeSimulation(profile_name, &error);
-    if (!made) throw std::invalid_argument(error);
-    return made;
   }
 
   // What a run does before its first test: a read at the start, then eight positions from

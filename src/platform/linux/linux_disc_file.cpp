@@ -1,4 +1,4 @@
-#include "platform/linux_disc_file.h"
+#include "platform/linux/linux_disc_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>

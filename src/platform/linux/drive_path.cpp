@@ -1,4 +1,4 @@
-#include "platform/drive_path.h"
+#include "platform/linux/drive_path.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -6,7 +6,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "platform/name_matching.h"
+#include "platform/linux/name_matching.h"
 #include "platform/path_components.h"
 
 namespace vantric {

@@ -1,4 +1,4 @@
-#include "platform/disc_file_opener.h"
+#include "platform/linux/disc_file_opener.h"
 
 #include <fcntl.h>
 #include <grp.h>
@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/iso_extent.h"
+#include "platform/linux/iso_extent.h"
 
 namespace vantric {
 namespace {

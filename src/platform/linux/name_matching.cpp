@@ -1,4 +1,4 @@
-#include "platform/name_matching.h"
+#include "platform/linux/name_matching.h"
 
 namespace vantric {
 namespace {

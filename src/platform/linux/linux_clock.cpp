@@ -1,4 +1,4 @@
-#include "platform/linux_clock.h"
+#include "platform/linux/linux_clock.h"
 
 #include <sched.h>
 #include <time.h>

@@ -1,14 +1,14 @@
-#include "platform/linux_drives.h"
+#include "platform/linux/linux_drives.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/disc_file_opener.h"
-#include "platform/drive_path.h"
-#include "platform/iso_extent.h"
-#include "platform/optical_drive_state.h"
-#include "platform/optical_drives.h"
+#include "platform/linux/disc_file_opener.h"
+#include "platform/linux/drive_path.h"
+#include "platform/linux/iso_extent.h"
+#include "platform/linux/optical_drive_state.h"
+#include "platform/linux/optical_drives.h"
 #include "platform/path_components.h"
 
 namespace vantric {

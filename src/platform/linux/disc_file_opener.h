@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/linux_disc_file.h"
-#include "platform/mount_table.h"
-#include "platform/optical_drive_state.h"
+#include "platform/linux/linux_disc_file.h"
+#include "platform/linux/mount_table.h"
+#include "platform/linux/optical_drive_state.h"
 
 namespace vantric {
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -9,15 +10,15 @@
 namespace vantric::testing {
 
 // A fresh folder in the system's temporary folder ($TMPDIR or /tmp; %TEMP%), removed with
-// everything in it.
+// everything in it. Its name begins with `name`.
 class TempDir {
  public:
-  TempDir() {
+  explicit TempDir(const std::string& name = "vantric-test") {
     std::error_code error;
     const std::filesystem::path base = std::filesystem::temp_directory_path(error);
     std::random_device random;
     for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
-      const std::filesystem::path folder = base / ("vantric-test-" + std::to_string(random()));
+      const std::filesystem::path folder = base / (name + "-" + std::to_string(random()));
       if (std::filesystem::create_directory(folder, error)) path_ = folder.string();
     }
   }
@@ -34,6 +35,12 @@ class TempDir {
  private:
   std::string path_;
 };
+
+// The bytes of a file; empty when it cannot be read.
+inline std::string FileText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 inline void WriteFile(const std::string& path, const std::string& content) {
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());

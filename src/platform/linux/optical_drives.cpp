@@ -1,4 +1,4 @@
-#include "platform/optical_drives.h"
+#include "platform/linux/optical_drives.h"
 
 #include <dirent.h>
 

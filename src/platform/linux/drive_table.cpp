@@ -1,9 +1,9 @@
-#include "platform/drive_table.h"
+#include "platform/linux/drive_table.h"
 
 #include <algorithm>
 
-#include "platform/drive_path.h"
 #include "platform/drives.h"
+#include "platform/linux/drive_path.h"
 
 namespace vantric {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/optical_drive_state.h"
+#include "platform/linux/optical_drive_state.h"
 
 #include <fcntl.h>
 #include <linux/cdrom.h>

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/system_paths.h"
+#include "platform/linux/system_paths.h"
 #include "temp_dir.h"
 
 namespace vantric::testing {

@@ -1,4 +1,4 @@
-#include "platform/iso_extent.h"
+#include "platform/linux/iso_extent.h"
 
 #include <cdio/iso9660.h>
 #include <cdio/logging.h>
@@ -7,7 +7,7 @@
 #include <sstream>
 #include <vector>
 
-#include "platform/name_matching.h"
+#include "platform/linux/name_matching.h"
 
 namespace vantric {
 namespace {

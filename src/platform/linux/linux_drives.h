@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/drive_table.h"
 #include "platform/drives.h"
-#include "platform/system_paths.h"
+#include "platform/linux/drive_table.h"
+#include "platform/linux/system_paths.h"
 
 namespace vantric {
 
@@ -34,9 +34,10 @@ class LinuxDrives : public Drives {
   // not open.
   std::string DriveProblem(const std::string& root) override;
 
-  const std::vector<DriveLetter>& Table() const { return table_; }
   // Why the last file opened is read less exactly than direct; empty when it is not.
-  const std::string& LastOpenNote() const { return last_open_note_; }
+  std::string LastOpenNote() const override { return last_open_note_; }
+
+  const std::vector<DriveLetter>& Table() const { return table_; }
 
  private:
   const DriveLetter* Find(const std::string& path) const;
