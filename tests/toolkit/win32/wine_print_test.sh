@@ -24,11 +24,11 @@ queue=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
 lpstat -v "$queue" 2>/dev/null | grep -q ': cups-pdf:' ||
   skip "the default printer $queue is not a cups-pdf queue, whose pages can be read back"
 command -v pdftohtml >/dev/null || skip "poppler-utils, which read the page, are not installed"
-# Where cups-pdf writes this user's jobs.
+# Where cups-pdf writes this user's jobs: its setting, with its placeholders filled in.
 folder=$(sed -n 's/^Out[[:space:]]\{1,\}//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n 1)
-folder=${folder:-'${HOME}/PDF'}
-folder=${folder//'${USER}'/$(id -un)}
-folder=${folder//'${HOME}'/$HOME}
+folder=${folder:-"\${HOME}/PDF"}
+folder=${folder//"\${USER}"/$(id -un)}
+folder=${folder//"\${HOME}"/$HOME}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
