@@ -17,18 +17,8 @@ skip() {
   echo "Skipped: $*"
   exit 77
 }
-lpstat -r 2>/dev/null | grep -q 'scheduler is running' ||
-  skip "no CUPS scheduler is running (scripts/setup-cups starts one)"
-queue=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
-[ -n "$queue" ] || skip "CUPS has no default printer (scripts/setup-cups adds one)"
-lpstat -v "$queue" 2>/dev/null | grep -q ': cups-pdf:' ||
-  skip "the default printer $queue is not a cups-pdf queue, whose pages can be read back"
-command -v pdftohtml >/dev/null || skip "poppler-utils, which read the page, are not installed"
-# Where cups-pdf writes this user's jobs: its setting, with its placeholders filled in.
-folder=$(sed -n 's/^Out[[:space:]]\{1,\}//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n 1)
-folder=${folder:-"\${HOME}/PDF"}
-folder=${folder//"\${USER}"/$(id -un)}
-folder=${folder//"\${HOME}"/$HOME}
+. "$(dirname "$0")/cups_pdf.sh"
+folder=$(cups_pdf_folder) || skip "$folder"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -38,27 +28,12 @@ fail() {
 }
 
 token=$$.$RANDOM
-find "$folder" -maxdepth 1 -name '*.pdf' 2>/dev/null | sort >"$work/before" || true
+cups_pdf_list "$folder" >"$work/before"
 start=$SECONDS
 VANTRIC_PRINT_FILES="Z:${work//\//\\}" VANTRIC_PRINT_TOKEN=$token \
   "$wine" "$program" --gtest_filter='PrintedReport.*' || fail "the test program failed"
 
-# The page's text. The hyphen comes back as a soft hyphen (U+00AD), the name both codes share
-# in the page's font encoding.
-page_text() { pdftotext "$@" - 2>/dev/null | sed 's/\xc2\xad/-/g'; }
-
-# The job's page: a new, complete PDF with this job's token in its text.
-pdf=
-for _ in $(seq $((job_seconds * 5))); do
-  while read -r candidate; do
-    if tail -c 8 "$candidate" | grep -q '%%EOF' &&
-      page_text "$candidate" | grep -qF "Wine job $token"; then
-      pdf=$candidate
-      break 2
-    fi
-  done < <(find "$folder" -maxdepth 1 -name '*.pdf' 2>/dev/null | sort | comm -13 "$work/before" -)
-  sleep 0.2
-done
+pdf=$(cups_pdf_job "$folder" "$work/before" "Wine job $token" "$job_seconds") || true
 [ -n "$pdf" ] || fail "no page of this job in $folder within $job_seconds s"
 echo "Printed page: $pdf, $((SECONDS - start)) s after the program started"
 
