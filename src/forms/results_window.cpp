@@ -28,6 +28,11 @@ ReportFontSpec ReportFontOf(const FontSpec& font) {
   return {font.family, points, font.bold, font.italic};
 }
 
+ReportFonts ResultsWindowReportFonts() {
+  return {ReportFontOf(FontOfLabel("Font1")), ReportFontOf(FontOfLabel("Font2")),
+          ReportFontOf(FontOfLabel("Font3"))};
+}
+
 TForm3::TForm3(Toolkit& toolkit, Engine& engine, TestResults& results, const Forms& forms)
     : toolkit_(toolkit),
       engine_(engine),
@@ -64,10 +69,8 @@ void TForm3::Button2Click() {
                               forms_.Form2->Settings().userval,
                               engine_.CdfsPrefetch,
                               engine_.CdfsCacheSize};
-  const ReportFonts fonts{ReportFontOf(FontOfLabel("Font1")), ReportFontOf(FontOfLabel("Font2")),
-                          ReportFontOf(FontOfLabel("Font3"))};
   if (const std::optional<std::string> message =
-          toolkit_.PrintReport(ReportLines(content), fonts)) {
+          toolkit_.PrintReport(ReportLines(content), ResultsWindowReportFonts())) {
     toolkit_.ShowMessage(*window_, *message);
   }
 }

@@ -52,4 +52,8 @@ class TForm3 : public ResultsView {
 // a size given in pixels is taken at the 96 pixels per inch the windows were laid out for.
 ReportFontSpec ReportFontOf(const FontSpec& font);
 
+// The printed report's fonts, copied from the window's hidden labels Font1 (title), Font2
+// (headings) and Font3 (the rest).
+ReportFonts ResultsWindowReportFonts();
+
 }  // namespace vantric

@@ -3,7 +3,6 @@
 #include "engine/rounding.h"
 
 namespace vantric {
-namespace {
 
 const ReportFontSpec& SpecOf(ReportFont font, const ReportFonts& fonts) {
   switch (font) {
@@ -16,8 +15,6 @@ const ReportFontSpec& SpecOf(ReportFont font, const ReportFonts& fonts) {
   }
   return fonts.body;
 }
-
-}  // namespace
 
 int DeviceFontHeight(int point_size, int dots_per_inch) {
   return static_cast<int>(Round(static_cast<double>(point_size) * dots_per_inch / 72.0));

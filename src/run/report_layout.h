@@ -22,6 +22,9 @@ struct ReportFonts {
   ReportFontSpec body;
 };
 
+// The one of the three a line is drawn in.
+const ReportFontSpec& SpecOf(ReportFont font, const ReportFonts& fonts);
+
 // A font sized for the device: height in device units.
 struct DeviceFont {
   std::string family;

@@ -51,14 +51,16 @@ std::pair<std::string, std::string> SplitDriveText(std::string_view text) {
           std::string(text.substr(label_length, kDriveValueLimit))};
 }
 
+std::string ReportTitle(int32_t passes) {
+  return "Vantric 1.65 for Windows 95 - " + std::to_string(passes) + " Pass Test Results";
+}
+
 std::vector<ReportLine> ReportLines(const ReportContent& content) {
   const TestResults& r = content.results;
   const TestFlags& on = r.flags;
   LineList lines;
 
-  lines.Line(ReportFont::kTitle, ReportColumn::kMargin,
-             "Vantric 1.65 for Windows 95 - " + std::to_string(r.PassCount) + " Pass Test Results",
-             2);
+  lines.Line(ReportFont::kTitle, ReportColumn::kMargin, ReportTitle(r.PassCount), 2);
   lines.Line(ReportFont::kBody, ReportColumn::kMargin, "Test Started: " + content.StartTime, 1);
   lines.Line(ReportFont::kBody, ReportColumn::kMargin, "Test Ended: " + content.EndTime, 2);
 

@@ -38,6 +38,9 @@ struct ReportContent {
   int32_t CdfsCacheSize = 0;
 };
 
+// "Vantric 1.65 for Windows 95 - 3 Pass Test Results": the title of the printout and the log.
+std::string ReportTitle(int32_t passes);
+
 // The printout's lines, top to bottom.
 std::vector<ReportLine> ReportLines(const ReportContent& content);
 

@@ -42,7 +42,7 @@ std::vector<std::string> ResultsLogLines(const ReportContent& content) {
   LogLines lines;
 
   lines.Empty();
-  lines.Line("Vantric 1.65 for Windows 95 - " + std::to_string(r.PassCount) + " Pass Test Results");
+  lines.Line(ReportTitle(r.PassCount));
   lines.Empty();
   lines.Line("Test Started: " + content.StartTime);
   lines.Line("Test Ended: " + content.EndTime);

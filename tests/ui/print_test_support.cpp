@@ -38,20 +38,6 @@ std::string CommandOutput(const std::string& command, bool* ok) {
   return output;
 }
 
-std::string Squeezed(const std::string& text) {
-  std::string squeezed;
-  for (char c : text) {
-    const bool blank = c == ' ' || c == '\t' || c == '\f' || c == '\r' || c == '\n';
-    if (blank) {
-      if (!squeezed.empty() && squeezed.back() != ' ') squeezed += ' ';
-    } else {
-      squeezed += c;
-    }
-  }
-  while (!squeezed.empty() && squeezed.back() == ' ') squeezed.pop_back();
-  return squeezed;
-}
-
 std::vector<std::string> PdfTextLines(const std::string& pdf_path) {
   bool ok = false;
   const std::string text = CommandOutput("pdftotext -layout '" + pdf_path + "' - 2>/dev/null", &ok);
@@ -162,15 +148,6 @@ bool ReadsAs(const std::vector<std::string>& recognised, const std::vector<std::
     }
   }
   return true;
-}
-
-std::vector<std::string> ExpectedPageLines(const ReportContent& content) {
-  std::vector<std::string> lines;
-  for (const ReportLine& line : ReportLines(content)) {
-    std::string squeezed = Squeezed(line.text + " " + line.value);
-    if (!squeezed.empty()) lines.push_back(std::move(squeezed));
-  }
-  return lines;
 }
 
 }  // namespace vantric::testing

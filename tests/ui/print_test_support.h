@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "report_page_lines.h"
 #include "run/report_layout.h"
 #include "run/report_lines.h"
 
@@ -17,9 +18,6 @@ ReportFonts WindowReportFonts();
 // Runs the command through the shell and returns what it wrote on stdout; sets *ok to whether
 // it exited with 0.
 std::string CommandOutput(const std::string& command, bool* ok);
-
-// Runs of blanks made single, the ends trimmed.
-std::string Squeezed(const std::string& text);
 
 // The text of a PDF file as pdftotext lays it out: its lines that hold text, squeezed.
 std::vector<std::string> PdfTextLines(const std::string& pdf_path);
@@ -48,9 +46,5 @@ std::vector<std::string> OcrTextLines(const std::string& pdf_path);
 // Explains the first mismatch in *why.
 bool ReadsAs(const std::vector<std::string>& recognised, const std::vector<std::string>& expected,
              int edits, std::string* why);
-
-// The lines that hold text on a page of this content, label and value joined and squeezed:
-// what PdfTextLines should read back.
-std::vector<std::string> ExpectedPageLines(const ReportContent& content);
 
 }  // namespace vantric::testing

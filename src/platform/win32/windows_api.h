@@ -1,7 +1,8 @@
 #pragma once
 
-// The Win32 API for the platform layer. Windows names a few things as the drive interface
-// does; its macros give way to the interface's names, whose values are the same.
+// The Win32 API for the platform layer and the toolkit. Windows names a few things as the drive
+// interface does; its macros give way to the interface's names, whose values are the same. Its
+// TextOut macro gives way to the report canvas's call of that name.
 #include <windows.h>
 
 #undef GetDriveType
@@ -12,3 +13,5 @@
 #undef DRIVE_REMOTE
 #undef DRIVE_CDROM
 #undef DRIVE_RAMDISK
+
+#undef TextOut

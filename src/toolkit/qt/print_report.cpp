@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <utility>
 
+#include "run/print_messages.h"
 #include "toolkit/qt/painter_canvas.h"
 
 namespace vantric {
@@ -20,15 +21,14 @@ std::optional<std::string> PrintReportOn(QPrinter& printer, const std::vector<Re
   QPainter painter;
   const std::string name = printer.printerName().toStdString();
   if (!painter.begin(&printer)) {
-    return "The print job could not be started on the printer \"" + name +
-           "\". Nothing was printed.";
+    return PrintJobNotStartedMessage(name);
   }
   // Without full-page mode the painter's origin is the corner of the printable area and the
   // device's size is that area's.
   PainterCanvas canvas(painter);
   DrawReport(lines, fonts, {0, 0, printer.width()}, canvas);
   if (!painter.end()) {
-    return "The print job on the printer \"" + name + "\" could not be completed.";
+    return PrintJobNotCompletedMessage(name);
   }
   return std::nullopt;
 }
@@ -36,8 +36,7 @@ std::optional<std::string> PrintReportOn(QPrinter& printer, const std::vector<Re
 std::optional<std::string> PrintReport(const std::vector<ReportLine>& lines,
                                        const ReportFonts& fonts, const QPrinterInfo& printer_info) {
   if (printer_info.isNull()) {
-    return "There is no default printer. Set one up in the system's printer settings, then "
-           "press Print again.";
+    return NoDefaultPrinterMessage();
   }
   QPrinter printer(printer_info, QPrinter::HighResolution);
   printer.setDocName(QString());

@@ -137,6 +137,12 @@ void Win32Form::CreateControl(const ControlLayout& layout) {
         background_brush_ = CreatePatternBrush(control->picture);
       }
       break;
+    case ControlKind::kMemo:
+      // The narrow margins the memos were laid out with: the explanation's lines fill the
+      // width, and the system's default margins for the font would wrap them early.
+      SendMessageA(control->window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                   MAKELPARAM(1, 1));
+      break;
     case ControlKind::kPictureButton:
       control->picture = MakeGdiBitmap(DrawPicture(layout.picture, width, height), kClassicFace);
       control->greyed_picture =

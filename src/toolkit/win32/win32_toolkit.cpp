@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "toolkit/win32/print_report.h"
 #include "toolkit/win32/save_dialog.h"
 #include "toolkit/win32/standard_message.h"
 
@@ -125,10 +126,9 @@ std::optional<std::string> Win32Toolkit::AskSaveFileName(Form& owner,
   return RunSaveDialog(static_cast<Win32Form&>(owner).handle(), settings);
 }
 
-std::optional<std::string> Win32Toolkit::PrintReport(const std::vector<ReportLine>&,
-                                                     const ReportFonts&) {
-  // The printer canvas of this system is still being built.
-  return "Printing is not available in this build.";
+std::optional<std::string> Win32Toolkit::PrintReport(const std::vector<ReportLine>& lines,
+                                                     const ReportFonts& fonts) {
+  return PrintReportOnDefaultPrinter(lines, fonts);
 }
 
 }  // namespace vantric

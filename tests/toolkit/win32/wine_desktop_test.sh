@@ -5,6 +5,8 @@
 # and logs nothing; closing the main window ends the program with exit code 0. Last, Wine answers as
 # Windows 95 with the CD file system's cache values, and the main window shows them.
 # Usage: wine_desktop_test.sh WINE VANTRIC.EXE WINDOW_PROBE.EXE [PICTURES_DIR [dark]]
+# After the logged run, Print puts the report on the default printer; when that is a cups-pdf
+# queue (scripts/setup-cups) the page is read back: one page, its rows those of the log.
 # With PICTURES_DIR, pictures of the windows are taken on the way (scripts/screenshots/take-windows),
 # under a dark desktop colour scheme with "dark".
 set -euo pipefail
@@ -19,6 +21,7 @@ openbox >/dev/null 2>&1 &
 window_manager=$!
 [ -z "$pictures" ] || mkdir -p "$pictures"
 
+. "$(dirname "$0")/cups_pdf.sh"
 wineserver=$(dirname "$wine")/wineserver
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEDEBUG=-all
@@ -126,18 +129,43 @@ window "$main" >/dev/null
 keys shift+Tab Return
 window "Enter Information for Log File or Results Printout" >/dev/null
 picture user-information-dialog
-xdotool type --delay 30 'Journey drive'
+token="Journey drive $$.$RANDOM"
+xdotool type --delay 30 "$token"
 keys Return
 results=$(window "Vantric 1 Pass Test Results")
 picture results-window
 echo "Run on the simulated 8X CLV drive in $((SECONDS - start)) s"
 [ "$(reports)" -eq 1 ] || fail "one report in the log, found $(reports)"
 tr -d '\r' <"$log" >"$work/journey.out"
-for line in '     Drive rating: 8.0X' '     Drive type: CLV' '     Journey drive'; do
+for line in '     Drive rating: 8.0X' '     Drive type: CLV' "     $token"; do
   grep -qxF -- "$line" "$work/journey.out" || fail "no line \"$line\" in the log"
 done
 probe "Vantric 1 Pass Test Results" | grep -qx $'Static\t1\t1\tDrive rating: 8.0X' ||
   fail "the results window shows no rating"
+
+# Print, the button after Ok: the user information was given for the log, so it prints at once.
+if folder=$(cups_pdf_folder); then
+  cups_pdf_list "$folder" >"$work/before"
+  keys Tab Return
+  pdf=$(cups_pdf_job "$folder" "$work/before" "$token" 90) || fail "no printed page in $folder"
+  [ "$(pdfinfo "$pdf" | sed -n 's/^Pages:[[:space:]]*//p')" = 1 ] || fail "not one page"
+  page_text -layout "$pdf" | tr -s ' \t\f\r' ' ' | sed 's/^ //; s/ $//' >"$work/page.out"
+  grep -qxF "Vantric 1.65 for Windows 95 - 1 Pass Test Results" "$work/page.out" ||
+    fail "no title on the page"
+  # Every row, a label and its value, as the log has it: the log writes a disabled 8X or 12X
+  # test with a small x, and a disabled user test without its rate.
+  sed 's/^ *//' "$work/journey.out" >"$work/log.out"
+  grep ': ' "$work/page.out" | grep -v '^Test \(Started\|Ended\)' |
+    sed 's/^User [^:]*kps: Disabled$/User: Disabled/' >"$work/rows.out"
+  [ "$(wc -l <"$work/rows.out")" -eq 24 ] || fail "$(wc -l <"$work/rows.out") rows on the page"
+  while read -r row; do
+    grep -qixF -- "$row" "$work/log.out" || fail "the printed row \"$row\" is not in the log"
+  done <"$work/rows.out"
+  echo "Print gave one page whose rows are the log's"
+  keys shift+Tab
+else
+  echo "Print not tried: $folder"
+fi
 keys Return
 gone "Vantric 1 Pass Test Results"
 
