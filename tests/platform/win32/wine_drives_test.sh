@@ -22,11 +22,18 @@ fail() {
   exit 1
 }
 # Runs a Windows program; its exit status lands in $status, its output in NAME.out and NAME.err.
+# A program that lost its Wine server before it started (seen on a loaded machine while the
+# server was going away after the previous program) is started once more.
 run() {
   local name=$1
   shift
-  status=0
-  "$wine" "$@" >"$work/$name.out" 2>"$work/$name.err" || status=$?
+  local attempt
+  for attempt in 1 2; do
+    status=0
+    "$wine" "$@" >"$work/$name.out" 2>"$work/$name.err" || status=$?
+    grep -q '^wine client error' "$work/$name.err" || break
+    "$wineserver" -w
+  done
 }
 # Wine reads its drive types and version once per session: a change takes effect in the next.
 reg_add() {
