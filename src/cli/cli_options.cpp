@@ -172,11 +172,10 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
     if (argument == "NET") return std::string("NET must be the first argument");
     const std::string name = OptionName(argument);
     const bool has_equals = name.size() < argument.size();
-    static const char* const kWithValue[] = {"--drive",      "--simulate",        "--tests",
-                                             "--user-rate",  "--passes",          "--log",
-                                             "--drive-info", "--controller-info", "--computer-info",
-                                             "--json",       "--curve",           "--curve-mode",
-                                             "--device"};
+    static const char* const kWithValue[] = {
+        "--drive", "--simulate",   "--tests",           "--user-rate",     "--passes",
+        "--log",   "--drive-info", "--controller-info", "--computer-info", "--json",
+        "--curve", "--curve-mode", "--device"};
     bool takes_value = false;
     for (const char* known : kWithValue) takes_value = takes_value || name == known;
     if (!takes_value) {

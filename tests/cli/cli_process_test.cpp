@@ -3,9 +3,9 @@
 
 #include <future>
 
-#include "ramfs_mount.h"
 #include "cli_test_files.h"
 #include "json_reader.h"
+#include "ramfs_mount.h"
 #include "subprocess.h"
 
 namespace vantric::testing {

@@ -121,7 +121,8 @@ TEST(Win32DiscDevices, AnImageStandsInForADiscReadUnbuffered) {
   WriteFile(dir / "blank.iso", "");
   Win32DiscDevices devices;
   EXPECT_EQ(devices.DiscProblem(dir / "disc.iso"), "");
-  EXPECT_EQ(devices.DiscProblem(dir / "blank.iso"), dir / "blank.iso" + " reports no readable disc");
+  EXPECT_EQ(devices.DiscProblem(dir / "blank.iso"),
+            dir / "blank.iso" + " reports no readable disc");
   std::string why_not;
   std::unique_ptr<DiscFile> disc = devices.Open(dir / "disc.iso", &why_not);
   ASSERT_NE(disc, nullptr) << why_not;
