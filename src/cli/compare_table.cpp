@@ -168,17 +168,24 @@ std::string Shortened(const std::string& title) {
   return cut + "...";
 }
 
+// Appended piece by piece: GCC 12 at -O3 warns falsely of an overlap in "x" + std::string&&.
 std::string SignedPercent(double percent) {
-  const double rounded = Round(percent);
-  return (rounded > 0 ? "+" : "") + RoundedText(percent) + "%";
+  std::string text = Round(percent) > 0 ? "+" : "";
+  text += RoundedText(percent);
+  text += '%';
+  return text;
 }
 
 std::string CellText(const CompareRow& row, size_t column) {
   std::string text = row.texts[column];
   if (column == 0 || !row.values[column]) return text;
-  if (const auto percent = PercentFromFirst(row, column)) text += " " + SignedPercent(*percent);
+  if (const auto percent = PercentFromFirst(row, column)) {
+    text += ' ';
+    text += SignedPercent(*percent);
+  }
   if (const std::string_view verdict = Verdict(row, column); !verdict.empty()) {
-    text += " " + std::string(verdict);
+    text += ' ';
+    text += verdict;
   }
   return text;
 }
