@@ -104,7 +104,7 @@ check "completion offers the profile names after --simulate" offers_profiles
 check "completion offers test names after --tests" \
   diff <(completions --tests read16,se) <(printf 'read16,seekfull\nread16,seekrand\n')
 check "completion offers profiles after compare --with, and compare's options only there" \
-  diff <(completions compare a.json --with 8x-clv,2 && completions --w && completions compare --w) \
+  diff <(completions compare a.json --with 8x-clv,2 && completions --wi && completions compare --w) \
   <(printf '8x-clv,2x-clv\n8x-clv,24x-cav\n\n--with\n')
 
 dpkg -L vantric | while read -r path; do [ -d "$path" ] || echo "$path"; done >"$work/files"
