@@ -21,9 +21,10 @@ fail() {
   for f in "$work"/*.out "$work"/*.err; do [ -f "$f" ] && { echo "--- $f"; cat "$f"; }; done >&2
   exit 1
 }
-# Runs a Windows program; its exit status lands in $status, its output in NAME.out and NAME.err.
 # A program that lost its Wine server before it started (seen on a loaded machine while the
 # server was going away after the previous program) is started once more.
+lost_server() { grep -q '^wine client error' "$1"; }
+# Runs a Windows program; its exit status lands in $status, its output in NAME.out and NAME.err.
 run() {
   local name=$1
   shift
@@ -31,7 +32,7 @@ run() {
   for attempt in 1 2; do
     status=0
     "$wine" "$@" >"$work/$name.out" 2>"$work/$name.err" || status=$?
-    grep -q '^wine client error' "$work/$name.err" || break
+    lost_server "$work/$name.err" || break
     "$wineserver" -w
   done
 }
@@ -79,13 +80,19 @@ run without_net "$cli" --tests read16
 [ "$status" -eq 0 ] || fail "a run without NET exited $status"
 
 # Ctrl-C, which Wine hands to the console's control handlers as CTRL_C_EVENT, cancels the run.
-"$wine" "$cli" --tests read16,read2 >"$work/cancel.out" 2>"$work/cancel.err" &
-pid=$!
-for _ in $(seq 300); do
-  grep -q '^Test file' "$work/cancel.err" && break
-  sleep 0.2
+for attempt in 1 2; do
+  "$wine" "$cli" --tests read16,read2 >"$work/cancel.out" 2>"$work/cancel.err" &
+  pid=$!
+  for _ in $(seq 300); do
+    grep -q '^Test file' "$work/cancel.err" && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.2
+  done
+  lost_server "$work/cancel.err" || break
+  wait "$pid" || true
+  "$wineserver" -w
 done
-kill -INT "$pid"
+kill -INT "$pid" || fail "the run ended before Ctrl-C could cancel it"
 status=0
 wait "$pid" || status=$?
 [ "$status" -eq 130 ] || fail "a run cancelled with Ctrl-C exited $status, not 130"
