@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/engine.h"
+#include "engine/test_positions.h"
 #include "fake_machine.h"
 #include "fakes.h"
 #include "platform/linux/linux_clock.h"
@@ -35,8 +36,9 @@ struct Rig {
 };
 
 // The arguments the run driver passes.
-constexpr int32_t k16kPositions[] = {512, 150000, 298500};
-constexpr int32_t k2kPositions[] = {2048, 152536, 296000};
+constexpr int32_t k16kPositions[] = {kRead16kInsideSector, kRead16kCenterSector,
+                                     kRead16kOutsideSector};
+constexpr int32_t k2kPositions[] = {kRead2kInsideSector, kRead2kCenterSector, kRead2kOutsideSector};
 constexpr int32_t kBurstBlocks[] = {1, 4, 8};
 
 class RealFileRunTest : public ::testing::Test {
@@ -116,7 +118,7 @@ TEST_F(RealFileRunTest, ShortFileFailsReadsBeyondItsEndAndEveryTestReturns) {
   EXPECT_TRUE(engine.ReadSectorAt(511));
   EXPECT_FALSE(engine.ReadSectorAt(512));
   engine.ClearReadFailure();
-  EXPECT_FALSE(engine.ReadSectorAt(150000));
+  EXPECT_FALSE(engine.ReadSectorAt(kRead16kCenterSector));
   engine.ClearReadFailure();
   EXPECT_TRUE(engine.ReadSectorAt(504));
   EXPECT_FALSE(engine.ReadSequential(16)) << "crosses the end";

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "drive_prediction.h"
+#include "engine/test_positions.h"
 #include "sim_rig.h"
 
 namespace vantric::testing {
@@ -46,8 +47,9 @@ TEST_P(EngineOnProfile, SequentialReadRatesFollowTheMediaOrTheHost) {
     int32_t read16_start;
     int32_t read2_start;
   };
-  for (const Position& at : {Position{"inside", 512, 2048}, Position{"center", 150000, 152536},
-                             Position{"outside", 298500, 296000}}) {
+  for (const Position& at : {Position{"inside", kRead16kInsideSector, kRead2kInsideSector},
+                             Position{"center", kRead16kCenterSector, kRead2kCenterSector},
+                             Position{"outside", kRead16kOutsideSector, kRead2kOutsideSector}}) {
     ExpectClose(rig_.engine.RunRead16kTest(at.read16_start),
                 predict_.SequentialKbps(at.read16_start + 530, 8), std::string("16k ") + at.name);
     ExpectClose(rig_.engine.RunRead2kTest(at.read2_start),
@@ -98,7 +100,7 @@ TEST_P(EngineOnProfile, CpuUsageIsTheShareOfEachTickSpentReading) {
   rig_.baselines.CpuCalibration = 1 / (kPollSeconds * 1000);
   // The slowest rate and the fastest that the drive sustains (as the run's gate allows);
   // a faster request would drain the buffer and measure the media instead.
-  const double outside = predict_.SequentialKbps(298500 + 530, 8);
+  const double outside = predict_.SequentialKbps(kRead16kOutsideSector + 530, 8);
   std::vector<int> rates = {150};
   for (int rate : {300, 450, 600, 900}) {
     if (outside * 0.5 * 1.02 >= rate) rates = {150, rate};
@@ -126,7 +128,7 @@ TEST(EngineOnSimulation, CpuCalibrationIsOneOverThePollCost) {
 
 TEST(EngineOnSimulation, EightSpeedClvRatesEightSpeedEverywhere) {
   SimRig rig("8x-clv");
-  for (int32_t start : {512, 150000, 298500}) {
+  for (int32_t start : {kRead16kInsideSector, kRead16kCenterSector, kRead16kOutsideSector}) {
     const double x = rig.engine.RunRead16kTest(start) / 150;
     EXPECT_GE(x, 7.8) << start;
     EXPECT_LE(x, 8.0 + 1e-6) << start;
@@ -139,19 +141,20 @@ TEST(EngineOnSimulation, AfterTheWarmUpOnlyCavProfilesReadTheOutsideFaster) {
   for (const char* name : {"2x-clv", "8x-clv", "24x-cav", "52x-cav", "ideal-8x-clv"}) {
     SimRig rig(name);
     rig.WarmUp();
-    const double inside = rig.engine.RunRead16kTest(512);
-    const double outside = rig.engine.RunRead16kTest(298500);
+    const double inside = rig.engine.RunRead16kTest(kRead16kInsideSector);
+    const double outside = rig.engine.RunRead16kTest(kRead16kOutsideSector);
     const bool cav = rig.parameters().spin == SpinMode::kCav;
     EXPECT_EQ(outside > inside * 1.2, cav) << name << ": " << inside << " / " << outside;
     const DrivePrediction predict(rig.parameters(), kPollSeconds);
-    ExpectClose(inside, predict.SequentialKbps(512 + 530, 8), std::string(name) + " inside");
+    ExpectClose(inside, predict.SequentialKbps(kRead16kInsideSector + 530, 8),
+                std::string(name) + " inside");
   }
 }
 
 TEST(EngineOnSimulation, IdealDriveReadsExactlyAtItsNominalSpeed) {
   SimRig rig("ideal-8x-clv");
-  EXPECT_NEAR(rig.engine.RunRead16kTest(512), 1200, 0.01);
-  EXPECT_NEAR(rig.engine.RunRead2kTest(152536), 1200, 0.01);
+  EXPECT_NEAR(rig.engine.RunRead16kTest(kRead16kInsideSector), 1200, 0.01);
+  EXPECT_NEAR(rig.engine.RunRead2kTest(kRead2kCenterSector), 1200, 0.01);
   rig.baselines.SeekOverhead = 0;
   // No seek and no latency: every access costs just the one sector's media time.
   EXPECT_NEAR(rig.engine.RunRandomAccessTest(), 1000.0 / 600, 0.001);
