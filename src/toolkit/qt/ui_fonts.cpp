@@ -10,14 +10,14 @@ constexpr int kDialogStretch = 92;  // percent
 
 }  // namespace
 
-QFont FontOf(const FontSpec& spec) {
-  QFont font(QString::fromLatin1(spec.family));
-  font.setPixelSize(spec.pixel_height);
-  font.setBold(spec.bold);
-  font.setItalic(spec.italic);
+QFont FontOf(const FontSpec& wanted) {
+  QFont font(QString::fromLatin1(wanted.family));
+  font.setPixelSize(wanted.pixel_height);
+  font.setBold(wanted.bold);
+  font.setItalic(wanted.italic);
   // The design face runs narrower than the scalable faces that stand in for it; without
   // this the longer texts would be cut off or wrapped where the design had room for them.
-  if (std::string_view(spec.family) == kDialogFont.family) font.setStretch(kDialogStretch);
+  if (std::string_view(wanted.family) == kDialogFont.family) font.setStretch(kDialogStretch);
   return font;
 }
 

@@ -5,16 +5,16 @@
 
 namespace vantric {
 
-HFONT FontOf(const FontSpec& spec) {
+HFONT FontOf(const FontSpec& wanted) {
   static std::map<std::tuple<std::string, int, bool, bool>, HFONT> fonts;
   const auto key =
-      std::make_tuple(std::string(spec.family), spec.pixel_height, spec.bold, spec.italic);
+      std::make_tuple(std::string(wanted.family), wanted.pixel_height, wanted.bold, wanted.italic);
   if (const auto found = fonts.find(key); found != fonts.end()) return found->second;
   // A negative height asks for the character height, without the internal leading.
   const HFONT font =
-      CreateFontA(-spec.pixel_height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, spec.italic, FALSE,
-                  FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                  DEFAULT_PITCH | FF_SWISS, spec.family);
+      CreateFontA(-wanted.pixel_height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, wanted.italic,
+                  FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, wanted.family);
   fonts.emplace(key, font);
   return font;
 }
