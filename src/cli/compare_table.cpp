@@ -147,11 +147,12 @@ void CurveRows(const std::vector<ResultFile>& results, std::vector<CompareRow>& 
   });
 }
 
-// Display width: UTF-8 continuation bytes take no column of their own.
+// A byte that starts a character: UTF-8 continuation bytes take no column of their own.
+bool StartsAColumn(char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }
+
+// Display width.
 size_t Width(std::string_view text) {
-  return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
+  return static_cast<size_t>(std::count_if(text.begin(), text.end(), StartsAColumn));
 }
 
 std::string Padded(const std::string& text, size_t width) {
@@ -161,8 +162,9 @@ std::string Padded(const std::string& text, size_t width) {
 std::string Shortened(const std::string& title) {
   if (Width(title) <= kLongestTitle) return title;
   std::string cut;
+  size_t columns = 0;
   for (const char c : title) {
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80 && Width(cut) == kLongestTitle - 3) break;
+    if (StartsAColumn(c) && columns++ == kLongestTitle - 3) break;
     cut += c;
   }
   return cut + "...";
