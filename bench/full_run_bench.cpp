@@ -2,37 +2,16 @@
 // time; this measures what that costs for real.
 #include <benchmark/benchmark.h>
 
-#include <stdexcept>
 #include <string>
 
-#include "cli/cli_user_information.h"
 #include "engine/engine.h"
-#include "platform/native.h"
+#include "run/cancel_pump.h"
 #include "run/run_benchmark.h"
-#include "sim/simulation.h"
+#include "run/unwatched_run.h"
+#include "sim/machine.h"
 
 namespace vantric {
 namespace {
-
-class SilentView : public ResultsView {
- public:
-  void ShowTestCaption(const std::string&) override {}
-  void ShowTestProgress(int) override {}
-  void SetWindowCaption(const std::string&) override {}
-  void SetText(std::string_view, const std::string&) override {}
-  void SetEnabled(std::string_view, bool) override {}
-  void SetVisible(std::string_view, bool) override {}
-  void ClearDescriptions() override {}
-  void DescribeStep(int) override {}
-  void ShowMessage(const std::string& text) override { throw std::runtime_error(text); }
-  void HideWindow() override {}
-  void ProcessMessages() override {}
-};
-
-class NoPump : public UiPump {
- public:
-  void ProcessMessages() override {}
-};
 
 void FullDefaultRun(benchmark::State& state, const char* profile) {
   double virtual_seconds = 0;
@@ -43,10 +22,9 @@ void FullDefaultRun(benchmark::State& state, const char* profile) {
       state.SkipWithError(error.c_str());
       return;
     }
-    NativeRegistry registry;
-    NativeSystem system({});
-    NoPump pump;
-    Engine engine(Platform{simulation->clock(), simulation->drives(), registry, system, pump});
+    Machine machine(std::move(simulation));
+    CancelPump pump([] { return false; });
+    Engine engine(machine.PlatformWith(pump));
     engine.ScanDrives();
     if (engine.FindTestDisc() != DiscOpened) {
       state.SkipWithError("no simulated disc");
@@ -54,15 +32,16 @@ void FullDefaultRun(benchmark::State& state, const char* profile) {
     }
     TestSettings settings;
     TestResults results;
-    SilentView view;
-    CliUserInformation user("", "", "");
+    UnwatchedView view(pump);
+    NoUserInformation user;
     const RunOutcome outcome = RunBenchmark({engine, settings, results, view, user});
     benchmark::DoNotOptimize(results.MultimediaIndex);
     if (outcome != RunOutcome::kCompleted || !results.ResultsValid) {
-      state.SkipWithError("run did not complete");
+      state.SkipWithError(("run did not complete: " + view.messages()).c_str());
       return;
     }
-    virtual_seconds = simulation->clock().SecondsForCounts(simulation->clock().Now());
+    VirtualClock& clock = machine.simulation()->clock();
+    virtual_seconds = clock.SecondsForCounts(clock.Now());
   }
   state.counters["drive_seconds"] = virtual_seconds;
 }

@@ -4,7 +4,6 @@
 #include <system_error>
 #include <vector>
 
-#include "staged_file.h"
 #include "test_data_generator.h"
 
 namespace vantric {
@@ -28,14 +27,14 @@ bool EnsureDirectory(const std::string& path, bool* created, std::string* error)
   return false;
 }
 
-bool WriteContent(StagedFile& file, const TestFileOptions& options) {
+bool WriteContent(ReplacementFile& file, const TestFileOptions& options) {
   TestDataGenerator generator(options.seed);
   std::vector<uint64_t> chunk(kChunkBytes / sizeof(uint64_t));
   for (int64_t left = options.size; left > 0;) {
     const size_t bytes =
         left < static_cast<int64_t>(kChunkBytes) ? static_cast<size_t>(left) : kChunkBytes;
     generator.Fill(chunk.data(), (bytes + sizeof(uint64_t) - 1) / sizeof(uint64_t));
-    if (!file.Write(reinterpret_cast<const char*>(chunk.data()), bytes)) return false;
+    if (!file.Write({reinterpret_cast<const char*>(chunk.data()), bytes})) return false;
     left -= static_cast<int64_t>(bytes);
   }
   return true;
@@ -84,8 +83,8 @@ TestFileOutcome WriteTestFile(const std::string& directory, const TestFileOption
 
   DiscFolders folders;
   if (!folders.Make(directory, data_directory, &outcome.message)) return outcome;
-  StagedFile file(data_directory, options);
-  if (!file.ok() || !WriteContent(file, options) || !file.Commit(outcome.path)) {
+  ReplacementFile file(outcome.path, options.write);
+  if (!file.ok() || !WriteContent(file, options) || !file.Commit()) {
     outcome.message = file.error();
     return outcome;
   }

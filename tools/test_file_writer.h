@@ -1,12 +1,10 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "engine/test_positions.h"
+#include "platform/files.h"
 
 namespace vantric {
 
@@ -18,9 +16,8 @@ struct TestFileOptions {
   int64_t size = kTestFileBytes;
   uint64_t seed = kDefaultTestFileSeed;
   bool force = false;  // write even when a file of the right size is there
-  // Stands in for write(2) where the system has it (not on Windows); tests make it fail part
-  // way.
-  std::function<ssize_t(int fd, const void* data, size_t bytes)> write = nullptr;
+  // Tests make writing fail part way.
+  ReplacementFile::WriteCall write = nullptr;
 };
 
 struct TestFileOutcome {

@@ -6,7 +6,6 @@
 #include "app/command_line.h"
 #include "forms/desktop.h"
 #include "forms/toolkit.h"
-#include "platform/native.h"
 #include "sim/machine.h"
 
 namespace {
@@ -43,17 +42,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vantric: %s\n%s", error.c_str(), vantric::kDesktopUsage);
     return 2;
   }
-  const std::unique_ptr<vantric::Machine> machine =
-      vantric::MakeMachine(options.simulate_profile, options.drive_directories, &error);
+  const std::unique_ptr<vantric::Machine> machine = vantric::MakeMachine(
+      options.simulate_profile, options.drive_directories, options.arguments, &error);
   if (!machine) {
     std::fprintf(stderr, "vantric: %s\n", error.c_str());
     return 2;
   }
-  vantric::NativeRegistry registry;
-  vantric::NativeSystem system(options.arguments);
-
-  vantric::Desktop desktop(
-      *toolkit, vantric::Platform{machine->clock(), machine->drives(), registry, system, *toolkit});
+  vantric::Desktop desktop(*toolkit, machine->PlatformWith(*toolkit));
   toolkit->RunMessageLoop(desktop.forms().Form1->window());
   return 0;
 }

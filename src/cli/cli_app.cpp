@@ -7,17 +7,18 @@
 #include "cli/cli_user_information.h"
 #include "cli/compare_command.h"
 #include "cli/curve_command.h"
-#include "cli/json_report.h"
 #include "cli/run_notes.h"
 #include "cli/terminal_view.h"
 #include "cli/whole_disc_command.h"
 #include "engine/engine.h"
 #include "engine/test_positions.h"
 #include "platform/files.h"
-#include "platform/native.h"
+#include "results/result_formats.h"
+#include "results/run_json.h"
 #include "run/program_version.h"
 #include "run/results_log.h"
 #include "run/run_benchmark.h"
+#include "run/run_messages.h"
 #include "run/settings_checks.h"
 #include "run/test_catalogue.h"
 
@@ -93,9 +94,9 @@ std::optional<int> CheckOptions(CliOptions& options, std::ostream& err) {
     return kExitInvalidOptions;
   }
   if (!options.curve_path.empty()) {
-    if (!CurveFileKindOf(options.curve_path)) {
+    if (!ResultFormatOfPath(options.curve_path)) {
       return InvalidOptions(
-          err, "the --curve file must end in .csv, .json or .svg: " + options.curve_path);
+          err, "the --curve file must end in " + ResultExtensionList() + ": " + options.curve_path);
     }
     if (options.curve_path == "-" || !JsonPathUsable(options.curve_path)) {
       return InvalidOptions(err, "cannot write the --curve file " + options.curve_path);
@@ -134,19 +135,19 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
   if (auto code = CheckOptions(options, err)) return *code;
 
   std::string error;
-  std::unique_ptr<Machine> machine =
-      MakeMachine(options.simulate_profile, options.drive_directories, &error);
+  std::unique_ptr<Machine> machine = MakeMachine(
+      options.simulate_profile, options.drive_directories,
+      options.net ? std::vector<std::string>{"NET"} : std::vector<std::string>{}, &error);
   if (!machine) return InvalidOptions(err, error);
   return RunCliOn(options, *machine, out, err, err_is_terminal && !options.quiet);
 }
 
 int RunCliOn(const CliOptions& options, Machine& machine, std::ostream& out, std::ostream& err,
              bool show_progress) {
-  NativeSystem system(options.net ? std::vector<std::string>{"NET"} : std::vector<std::string>{});
-  NativeRegistry registry;
   TerminalPump pump;
   Drives& drives = machine.drives();
-  Engine engine(Platform{machine.clock(), drives, registry, system, pump});
+  System& system = machine.system();
+  Engine engine(machine.PlatformWith(pump));
   pump.Attach(&engine);
 
   if (options.whole_disc) {
@@ -156,14 +157,14 @@ int RunCliOn(const CliOptions& options, Machine& machine, std::ostream& out, std
   engine.ScanDrives();
   switch (engine.FindTestDisc()) {
     case NoDisc:
-      err << "Insert Vantric disc in drive before running test.\n";
+      err << kNoDiscMessage << "\n";
       // The one test file found, when the system would not open it for the benchmark's reads.
       if (const std::string note = drives.LastOpenNote(); !note.empty())
         err << "Note: " << note << "\n";
       err << NoDiscHelp(drives, engine.CandidateDrives, options.drive_directories);
       return kExitFailed;
     case SeveralDiscs:
-      err << "Please insert only ONE Vantric disc in CD-ROM drive(s) for test.\n";
+      err << kSeveralDiscsMessage << "\n";
       return kExitFailed;
     case DiscOpened:
       break;

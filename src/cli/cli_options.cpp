@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "results/result_formats.h"
 #include "run/test_catalogue.h"
 
 namespace vantric {
@@ -90,7 +91,9 @@ std::string CliUsage() {
          "  --json FILE          also write the results as JSON to FILE; \"--json -\" writes the\n"
          "                       JSON to stdout instead of the report\n"
          "  --curve FILE         measure the transfer-rate curve instead of the benchmark and\n"
-         "                       write it to FILE: .csv, .json or .svg (a chart)\n"
+         "                       write it to FILE: " +
+         ResultExtensionList() +
+         " (a chart)\n"
          "  --curve-mode MODE    with --curve: quick (default) times 1 MB of every 1% of the\n"
          "                       disc; full times all of it\n"
          "  --whole-disc         with --curve: any disc in the drive instead of the test file,\n"

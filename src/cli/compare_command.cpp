@@ -8,12 +8,12 @@
 #include "cli/cli_app.h"
 #include "cli/cli_checks.h"
 #include "cli/cli_options.h"
-#include "cli/compare_table.h"
-#include "cli/curve_output.h"
 #include "cli/interrupt.h"
-#include "cli/reference_results.h"
 #include "curve/curves_chart.h"
 #include "platform/files.h"
+#include "results/compare_table.h"
+#include "results/reference_results.h"
+#include "results/result_formats.h"
 #include "sim/drive_profiles.h"
 
 namespace vantric {
@@ -114,8 +114,10 @@ std::optional<std::string> ParseCompareOptions(const std::vector<std::string>& a
     return "cannot write the --json file " + options.json_path;
   }
   if (!options.chart_path.empty()) {
-    if (CurveFileKindOf(options.chart_path) != CurveFileKind::kSvg) {
-      return "the --chart file must end in .svg: " + options.chart_path;
+    const ResultFormatEntry& svg = ResultFormatEntryOf(ResultFormat::kSvg);
+    if (ResultFormatOfPath(options.chart_path) != &svg) {
+      return "the --chart file must end in " + std::string(svg.extension) + ": " +
+             options.chart_path;
     }
     if (!JsonPathUsable(options.chart_path)) {
       return "cannot write the --chart file " + options.chart_path;
@@ -165,9 +167,9 @@ int RunCompareCommand(const std::vector<std::string>& arguments, std::ostream& o
 
   for (const std::string& profile : options.profiles) {
     std::string error;
-    std::optional<ResultFile> reference = kind == ResultKind::kRun
-                                              ? SimulatedRunResult(profile, &error)
-                                              : SimulatedCurveResult(profile, &error);
+    std::optional<ResultFile> reference =
+        kind == ResultKind::kRun ? SimulatedRunResult(profile, InterruptRequested, &error)
+                                 : SimulatedCurveResult(profile, InterruptRequested, &error);
     if (!reference) {
       err << "vantric-cli: " << error << "\n";
       return InterruptRequested() ? kExitCancelled : kExitFailed;

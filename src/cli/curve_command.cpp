@@ -2,6 +2,9 @@
 
 #include "cli/cli_app.h"
 #include "platform/files.h"
+#include "results/curve_report.h"
+#include "results/result_formats.h"
+#include "run/run_messages.h"
 #include "run/value_text.h"
 
 namespace vantric {
@@ -56,7 +59,7 @@ int RunCurveCommand(const CliOptions& options, Engine& engine, const CurveSource
   const char* const read = source.disc ? "The disc" : "The test file";
   switch (outcome) {
     case CurveOutcome::kNoCounter:
-      err << "Error intializing performance counter.\n";
+      err << kNoCounterMessage << "\n";
       return kExitFailed;
     case CurveOutcome::kCancelled:
       err << "Curve aborted by user.\n";
@@ -80,7 +83,7 @@ int RunCurveCommand(const CliOptions& options, Engine& engine, const CurveSource
   out << CurveReportText(points, shown) << std::flush;
   const double file_mb = static_cast<double>(engine.TestFile()->Size()) / kBytesPerMb;
   const std::string text =
-      CurveFileText(*CurveFileKindOf(options.curve_path), points, shown, file_mb);
+      ResultFormatOfPath(options.curve_path)->write_curve(points, shown, file_mb);
   if (!ReplaceFileContents(options.curve_path, text)) {
     err << "Error writing curve file " << options.curve_path << ".\n";
     return kExitFailed;

@@ -3,8 +3,8 @@
 #include <ostream>
 
 #include "cli/cli_options.h"
-#include "cli/curve_output.h"
 #include "engine/engine.h"
+#include "results/curve_json.h"
 
 namespace vantric {
 

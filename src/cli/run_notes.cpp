@@ -30,15 +30,6 @@ std::string DriveLabel(const DriveIdentity& drive) {
 
 }  // namespace
 
-std::string DriveName(const DriveIdentity& drive) {
-  std::string name;
-  for (const std::string* part : {&drive.vendor, &drive.model, &drive.revision}) {
-    if (part->empty()) continue;
-    name += (name.empty() ? "" : " ") + *part;
-  }
-  return name;
-}
-
 bool InDriveFolder(Drives& drives, const std::string& path,
                    const std::vector<std::string>& drive_directories) {
   if (path.size() < 2 || path[1] != ':') return false;

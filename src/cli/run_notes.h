@@ -14,9 +14,6 @@ namespace vantric {
 // What the terminal says on stderr besides the progress and the report: which drive and file
 // a run measures, where the test disc was looked for, and why tests asked for did not run.
 
-// "Vendor Model Revision", leaving out what the drive does not say.
-std::string DriveName(const DriveIdentity& drive);
-
 // Whether a drive-letter path lies in one of the folders given with --drive.
 bool InDriveFolder(Drives& drives, const std::string& path,
                    const std::vector<std::string>& drive_directories);

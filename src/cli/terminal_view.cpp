@@ -5,9 +5,7 @@
 
 namespace vantric {
 
-void TerminalPump::ProcessMessages() {
-  if (engine_ && InterruptRequested()) engine_->CancelRequested = true;
-}
+TerminalPump::TerminalPump() : CancelPump(InterruptRequested) {}
 
 void TerminalView::ShowTestCaption(const std::string& text) {
   caption_ = text;

@@ -6,19 +6,16 @@
 
 #include "engine/engine.h"
 #include "platform/ui_pump.h"
+#include "run/cancel_pump.h"
 #include "run/results_view.h"
 
 namespace vantric {
 
 // The terminal's message pump: the only message that matters is Ctrl-C, which becomes the
 // engine's cancel flag.
-class TerminalPump : public UiPump {
+class TerminalPump : public CancelPump {
  public:
-  void Attach(Engine* engine) { engine_ = engine; }
-  void ProcessMessages() override;
-
- private:
-  Engine* engine_ = nullptr;
+  TerminalPump();
 };
 
 // The results window on a terminal: the current test and its progress on one updating line

@@ -4,11 +4,12 @@
 #include <functional>
 #include <numeric>
 
+#include "run/drive_figures.h"
+
 namespace vantric {
 namespace {
 
 constexpr size_t kEndPoints = 3;
-constexpr double kCavRatio = 1.2;
 constexpr size_t kLargestRises = 10;
 constexpr size_t kMedianReach = 2;
 constexpr double kZonedShare = 0.5;
@@ -50,9 +51,9 @@ std::vector<double> MedianOfFive(const std::vector<CurvePoint>& points) {
 std::string_view CurveShapeName(CurveShape shape) {
   switch (shape) {
     case CurveShape::kClv:
-      return "CLV";
+      return kClvName;
     case CurveShape::kCav:
-      return "CAV";
+      return kCavName;
     case CurveShape::kZoned:
       return "zoned";
   }
@@ -63,7 +64,8 @@ CurveShape ClassifyCurveShape(const std::vector<CurvePoint>& points) {
   if (points.empty()) return CurveShape::kClv;
   const double start = StartX(points);
   const double end = EndX(points);
-  if (end <= start * kCavRatio) return CurveShape::kClv;
+  // A flat curve is what the benchmark would call a CLV drive.
+  if (!ReadsAsCav(start, end)) return CurveShape::kClv;
 
   const std::vector<double> smoothed = MedianOfFive(points);
   std::vector<double> rises;

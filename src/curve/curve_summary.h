@@ -8,7 +8,7 @@
 namespace vantric {
 
 enum class CurveShape {
-  kClv,    // flat: the end reads at most 1.2 times the start, as the benchmark's CLV rule has it
+  kClv,    // flat: the end does not read as CAV by the benchmark's rule for the drive type
   kCav,    // a ramp: the rate grows steadily with the radius
   kZoned,  // steps: most of the rise comes in a few jumps
 };
@@ -30,7 +30,7 @@ struct CurveSummary {
 
 // The shape rule:
 // - start and end are the means of the first and last three points;
-// - CLV when the end is at most 1.2 times the start;
+// - CLV when start and end do not read as CAV by the benchmark's rule (ReadsAsCav);
 // - otherwise, after a median of five has taken out dips of one or two points, zoned when the ten
 //   largest rises between neighbouring points carry at least half of the whole rise (a ramp
 //   spreads its rise over every point), CAV when they do not.

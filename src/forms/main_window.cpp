@@ -2,6 +2,7 @@
 
 #include "forms/configuration_dialog.h"
 #include "forms/results_window.h"
+#include "run/run_messages.h"
 
 namespace vantric {
 namespace {
@@ -38,11 +39,10 @@ void TForm1::FormCreate() {
 void TForm1::testbtClick() {
   switch (engine_.FindTestDisc()) {
     case NoDisc:
-      toolkit_.ShowMessage(*window_, "Insert Vantric disc in drive before running test.");
+      toolkit_.ShowMessage(*window_, kNoDiscMessage);
       return;
     case SeveralDiscs:
-      toolkit_.ShowMessage(*window_,
-                           "Please insert only ONE Vantric disc in CD-ROM drive(s) for test.");
+      toolkit_.ShowMessage(*window_, kSeveralDiscsMessage);
       return;
     case DiscOpened:
       break;

@@ -28,6 +28,9 @@ struct DriveIdentity {
   std::string revision;
 };
 
+// "Vendor Model Revision", leaving out what the drive does not say.
+std::string DriveName(const DriveIdentity& drive);
+
 // Drive letters and the files on them. Paths are in drive-letter form ("D:\DATA\VANTRIC.DAT").
 class Drives {
  public:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -60,10 +62,47 @@ NewNameProbe ProbeNewName(const std::string& path, int* error);
 // run's check of it has ended) gives 0: writing creates it.
 int AppendAccessError(const std::string& path);
 
+// A file that replaces the one at `path` whole, or is made there anew: written under a new name
+// beside it, flushed to disk and renamed over it by Commit, so that whatever fails the old file
+// stays as it was. Dropped before Commit, the new file is removed. A link at `path` keeps
+// naming the file: the file it points to is replaced, and the new one takes its owner (where
+// the system lets it) and its permissions.
+class ReplacementFile {
+ public:
+  // Stands in for write(2) or WriteFile on the new file (its descriptor or HANDLE), for tests
+  // that make writing fail part way: the bytes written, or -1 with the error in errno.
+  using WriteCall = std::function<long long(long long handle, const void* data, size_t bytes)>;
+
+  explicit ReplacementFile(const std::string& path, WriteCall write = nullptr);
+  ~ReplacementFile();
+  ReplacementFile(const ReplacementFile&) = delete;
+  ReplacementFile& operator=(const ReplacementFile&) = delete;
+
+  // Whether all went well so far; error() says what failed and why ("cannot write PATH: No
+  // space left on device").
+  bool ok() const { return error_.empty(); }
+  const std::string& error() const { return error_; }
+
+  // Appends all of `bytes`; a write that takes nothing counts as a full disk.
+  bool Write(std::string_view bytes);
+  // Puts the data on the disk, closes the file and renames it over `path`.
+  bool Commit();
+
+ private:
+  void Fail(const std::string& what, int code);
+
+  std::string target_;     // the file replaced
+  std::string temporary_;  // the new file until it is renamed
+  long long handle_ = -1;  // a descriptor, or a HANDLE
+  WriteCall write_;
+  bool created_ = false;
+  bool committed_ = false;
+  std::string error_;
+};
+
 // Replaces the contents of the file at `path` with `bytes`, creating it when it does not exist.
-// A regular file is written to a new file beside it, flushed to disk and renamed over it, so the
-// old contents stay whole whatever fails. Anything else (a pipe, a device) is opened once and
-// written to.
+// A regular file is replaced through a ReplacementFile. Anything else (a pipe, a device) is
+// opened once and written to.
 bool ReplaceFileContents(const std::string& path, std::string_view bytes);
 
 // What separates the parts of a path as the system writes it: '/' or '\\'.

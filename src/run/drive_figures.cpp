@@ -17,9 +17,15 @@ double WeightedRead2(const TestResults& results) {
   return (3 * results.Read2Inside + 2 * results.Read2Center + results.Read2Outside) / 6;
 }
 
-std::string ClassifyDriveType(double inside_rate, double outside_rate) {
-  return outside_rate > inside_rate * 1.2 ? "CAV" : "CLV";
+bool ReadsAsCav(double inside_rate, double outside_rate) {
+  return outside_rate > inside_rate * kCavRatio;
 }
+
+std::string ClassifyDriveType(double inside_rate, double outside_rate) {
+  return std::string(ReadsAsCav(inside_rate, outside_rate) ? kCavName : kClvName);
+}
+
+bool IsDriveTypeName(std::string_view text) { return text == kClvName || text == kCavName; }
 
 std::optional<double> ComputeMultimediaIndex(const TestResults& results) {
   const TestFlags& flags = results.flags;

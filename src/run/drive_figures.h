@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "run/results_view.h"
 #include "run/test_results.h"
@@ -11,8 +12,19 @@ namespace vantric {
 // The 16k and 2k read rates weighted 3:2:1 from the inside out, in KB/s.
 double WeightedRead16(const TestResults& results);
 double WeightedRead2(const TestResults& results);
-// "CAV" when the outside rate is more than 1.2 times the inside rate, otherwise "CLV".
+
+// The drive types, as the type line names them.
+inline constexpr std::string_view kClvName = "CLV";
+inline constexpr std::string_view kCavName = "CAV";
+// How many times as fast as its inside a drive must read its outside to count as CAV: a CLV
+// drive reads at one rate everywhere, give or take what a measurement varies.
+inline constexpr double kCavRatio = 1.2;
+// Whether the outside rate is more than kCavRatio times the inside rate (any unit, both alike).
+bool ReadsAsCav(double inside_rate, double outside_rate);
+// "CAV" when it ReadsAsCav, otherwise "CLV".
 std::string ClassifyDriveType(double inside_rate, double outside_rate);
+// Whether `text` is one of the two.
+bool IsDriveTypeName(std::string_view text);
 
 // The indexes, or nothing when the tests they need were not part of the run (or, for the
 // application index, when the random access time is not a positive number of milliseconds).

@@ -33,10 +33,6 @@ class LineList {
   std::vector<ReportLine> lines_;
 };
 
-std::string IndexText(double index, std::string_view requirement) {
-  return index > 0 ? RoundedText(index) : std::string(requirement);
-}
-
 }  // namespace
 
 std::pair<std::string, std::string> SplitDriveText(std::string_view text) {
@@ -82,11 +78,12 @@ std::vector<ReportLine> ReportLines(const ReportContent& content) {
   lines.Row("CDFS read ahead: ", CdfsText(content.CdfsPrefetch));
   lines.Row("CDFS cache size: ", CdfsText(content.CdfsCacheSize), 2);
 
-  lines.Heading("Vantric Calculated Drive Indexes");
-  lines.Row("Multimedia Index: ",
-            IndexText(r.MultimediaIndex, "requires 16k read and 2X cpu test"));
-  lines.Row("Application Index: ",
-            IndexText(r.ApplicationIndex, "requires 16k/2k read and random seek"), 2);
+  lines.Heading(kIndexHeading);
+  for (const IndexFigure& index : kIndexFigures) {
+    const int advance = &index == &kIndexFigures.back() ? 2 : 1;
+    const double value = r.*index.field;
+    lines.Row(std::string(index.label) + ": ", IndexText(index, value, value > 0), advance);
+  }
 
   for (const std::string* drive_text : {&r.DriveRatingText, &r.DriveTypeText}) {
     auto [label, value] = SplitDriveText(*drive_text);

@@ -76,13 +76,11 @@ std::vector<std::string> ResultsLogLines(const ReportContent& content) {
   lines.Indented("CDFS cache size: " + CdfsText(content.CdfsCacheSize));
   lines.Empty();
 
-  lines.Line("Vantric Calculated Drive Indexes");
-  lines.Indented("Multimedia Index: " + (r.MultimediaIndex != 0
-                                             ? RoundedText(r.MultimediaIndex)
-                                             : std::string("requires 16k read and 2X cpu test")));
-  lines.Indented("Application Index: " +
-                 (r.ApplicationIndex != 0 ? RoundedText(r.ApplicationIndex)
-                                          : std::string("requires 16k/2k read and random seek")));
+  lines.Line(kIndexHeading);
+  for (const IndexFigure& index : kIndexFigures) {
+    const double value = r.*index.field;
+    lines.Indented(std::string(index.label) + ": " + IndexText(index, value, value != 0));
+  }
   lines.Indented(r.DriveRatingText);
   lines.Indented(r.DriveTypeText);
   return lines.Take();

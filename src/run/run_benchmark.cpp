@@ -7,6 +7,7 @@
 #include "engine/test_positions.h"
 #include "run/drive_figures.h"
 #include "run/results_log.h"
+#include "run/run_messages.h"
 #include "run/test_catalogue.h"
 #include "run/text_readers.h"
 
@@ -41,7 +42,7 @@ class Run {
   RunOutcome Execute() {
     Prepare();
     if (!engine_.StartCounter()) {
-      view_.ShowMessage("Error intializing performance counter.");
+      view_.ShowMessage(kNoCounterMessage);
       view_.HideWindow();
       return RunOutcome::kNoCounter;
     }
@@ -204,7 +205,7 @@ class Run {
   RunOutcome Abort() {
     results_.RunInProgress = false;
     const bool read_failed = engine_.FirstReadFailure().failed;
-    view_.ShowMessage(read_failed ? engine_.ReadFailureMessage() : "Test aborted by user.");
+    view_.ShowMessage(read_failed ? engine_.ReadFailureMessage() : kAbortedMessage);
     view_.HideWindow();
     return read_failed ? RunOutcome::kReadFailed : RunOutcome::kCancelled;
   }

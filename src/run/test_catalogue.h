@@ -1,7 +1,7 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +18,7 @@ struct TestChoice {
   const char* name;  // the check box's control name, and the --tests name
   bool TestSettings::*setting;
   const char* text;  // the check box's text
-  bool named_in_test_list;
+  bool named_in_test_list = true;
 };
 
 enum class ValueUnit { kKps, kMs, kPercent, kPollsPerMs };
@@ -32,18 +32,18 @@ enum class Better { kHigher, kLower };
 struct CatalogueTest {
   // The engine call. The user CPU test's rate is the user's, read anew at each test.
   TestCall call;
-  bool user_rate;
-  const char* place;  // "inside", "center", "outside", or "" for a test without a place
+  bool user_rate = false;
+  const char* place = "";  // "inside", "center", "outside", or "" for a test without a place
   // The dialog's choice of the test; nullptr for a test the run adds when others need it.
-  bool TestSettings::*setting;
+  bool TestSettings::*setting = nullptr;
   bool TestFlags::*flag;
   double TestResults::*field;
   const char* field_name;  // the results field, and the JSON key of its value
   // Measured once, in pass 1, and kept as measured; otherwise summed over the passes.
-  bool first_pass_only;
+  bool first_pass_only = false;
   // Shown before the test's first run in pass 1 (0: none), and right after it.
-  int description_before;
-  int description_after;
+  int description_before = 0;
+  int description_after = 0;
 
   // The results window's line: name label, value label ("" for a value never shown), the
   // group box (1..4) and the line's top in it.
@@ -53,36 +53,40 @@ struct CatalogueTest {
   int top;
   const char* text;  // the name the results window shows
   // The label of the report and the log, when it is not `text`.
-  const char* report_text;
+  const char* report_text = nullptr;
   // The log's label of a "Disabled" line, when it is not the report's. A value whose flag is
   // off right after a row of the same flag adds no line of its own.
-  const char* log_disabled_text;
+  const char* log_disabled_text = nullptr;
   ValueUnit unit;
 };
 
 // The tests in the order a pass runs them.
-extern const std::array<CatalogueTest, 19> kTestCatalogue;
+extern const std::span<const CatalogueTest> kTestCatalogue;
 
-// A figure derived from the means after the last pass, with its results field, JSON key and
-// the report's label; 0 means it was not computed.
+// A figure derived from the means after the last pass, with its results field, JSON key, the
+// report's label and what the report says instead when it was not computed (its value is 0).
 struct IndexFigure {
   double TestResults::*field;
   const char* field_name;
   const char* label;
+  const char* requirement;
 };
-extern const std::array<IndexFigure, 2> kIndexFigures;
+extern const std::span<const IndexFigure> kIndexFigures;
+// The index as the report and the log show it: rounded when `computed` (each has its own
+// rule for that), or its requirement.
+std::string IndexText(const IndexFigure& index, double value, bool computed);
 // The report's heading over the indexes, the rating and the type.
 inline constexpr const char* kIndexHeading = "Vantric Calculated Drive Indexes";
 
 // The configuration dialog's check boxes, in the order the defaults set them.
-extern const std::array<TestChoice, 13> kTestChoices;
+extern const std::span<const TestChoice> kTestChoices;
 
 // The JSON and the report name the flags as the results record does.
 struct FlagName {
   bool TestFlags::*flag;
   const char* name;
 };
-extern const std::array<FlagName, 15> kFlagNames;
+extern const std::span<const FlagName> kFlagNames;
 
 // A block of the report and the log: its heading in each, and its rows in order.
 struct ReportSection {

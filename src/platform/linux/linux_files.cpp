@@ -137,6 +137,73 @@ int AppendAccessError(const std::string& path) {
   return errno == ENOENT ? 0 : errno;
 }
 
+ReplacementFile::ReplacementFile(const std::string& path, WriteCall write)
+    : target_(path), write_(std::move(write)) {
+  struct stat old {};
+  const bool exists = ::stat(path.c_str(), &old) == 0;
+  char resolved[PATH_MAX];
+  if (exists && ::realpath(path.c_str(), resolved)) target_ = resolved;
+  const size_t slash = target_.rfind('/');
+  const size_t name_at = slash == std::string::npos ? 0 : slash + 1;
+  temporary_ = target_.substr(0, name_at) + "." + target_.substr(name_at) + ".XXXXXX";
+  const int fd = ::mkostemp(temporary_.data(), O_CLOEXEC);
+  if (fd < 0) {
+    const std::string folder = name_at == 0 ? "." : target_.substr(0, name_at - 1);
+    Fail("cannot create a file in " + (folder.empty() ? "/" : folder), errno);
+    return;
+  }
+  handle_ = fd;
+  created_ = true;
+  const bool owned = !exists || ::fchown(fd, old.st_uid, old.st_gid) == 0 || errno == EPERM;
+  if (!owned || ::fchmod(fd, exists ? old.st_mode & 07777 : NewFileMode()) != 0) {
+    Fail("cannot write " + temporary_, errno);
+  }
+}
+
+ReplacementFile::~ReplacementFile() {
+  if (handle_ >= 0) ::close(static_cast<int>(handle_));
+  if (created_ && !committed_) ::unlink(temporary_.c_str());
+}
+
+void ReplacementFile::Fail(const std::string& what, int code) {
+  if (error_.empty()) error_ = what + ": " + std::strerror(code);
+}
+
+bool ReplacementFile::Write(std::string_view bytes) {
+  if (!ok()) return false;
+  const int fd = static_cast<int>(handle_);
+  while (!bytes.empty()) {
+    const long long written =
+        write_ ? write_(fd, bytes.data(), bytes.size()) : ::write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      Fail("cannot write " + temporary_, written < 0 ? errno : ENOSPC);
+      return false;
+    }
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
+}
+
+bool ReplacementFile::Commit() {
+  if (!ok()) return false;
+  const int fd = static_cast<int>(handle_);
+  handle_ = -1;
+  const bool synced = ::fsync(fd) == 0;
+  const int sync_error = errno;
+  if (::close(fd) != 0 || !synced) {
+    Fail("cannot write " + temporary_, synced ? errno : sync_error);
+    return false;
+  }
+  if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
+    Fail("cannot rename " + temporary_ + " to " + target_, errno);
+    return false;
+  }
+  committed_ = true;
+  SyncFolderOf(target_);
+  return true;
+}
+
 bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
   struct stat old {};
   const bool exists = ::stat(path.c_str(), &old) == 0;
@@ -144,25 +211,8 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
   // already has open, whatever they are.
   const bool open_already = path.starts_with("/dev/") || path.starts_with("/proc/");
   if (exists && (!S_ISREG(old.st_mode) || open_already)) return WriteOnce(path, bytes);
-  // A link keeps naming the file: the file it points to is replaced.
-  char resolved[PATH_MAX];
-  const std::string target = exists && ::realpath(path.c_str(), resolved) ? resolved : path;
-  const size_t slash = target.rfind('/');
-  const size_t name_at = slash == std::string::npos ? 0 : slash + 1;
-  std::string temporary = target.substr(0, name_at) + "." + target.substr(name_at) + ".XXXXXX";
-  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-  if (fd < 0) return false;
-  // The new file takes the old one's owner where the system lets it, and its permissions.
-  const bool owned = !exists || ::fchown(fd, old.st_uid, old.st_gid) == 0 || errno == EPERM;
-  bool ok = owned && ::fchmod(fd, exists ? old.st_mode & 07777 : NewFileMode()) == 0 &&
-            WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  if (!ok || ::rename(temporary.c_str(), target.c_str()) != 0) {
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  SyncFolderOf(target);
-  return true;
+  ReplacementFile file(path);
+  return file.Write(bytes) && file.Commit();
 }
 
 char NativePathSeparator() { return '/'; }

@@ -23,8 +23,8 @@ bool WriteAll(HANDLE handle, std::string_view bytes) {
   return true;
 }
 
-bool WriteAndClose(HANDLE handle, std::string_view bytes, bool flush) {
-  const bool written = WriteAll(handle, bytes) && (!flush || FlushFileBuffers(handle));
+bool WriteAndClose(HANDLE handle, std::string_view bytes) {
+  const bool written = WriteAll(handle, bytes);
   return CloseHandle(handle) && written;
 }
 
@@ -101,24 +101,88 @@ int AppendAccessError(const std::string& path) {
   return 0;
 }
 
+ReplacementFile::ReplacementFile(const std::string& path, WriteCall write)
+    : target_(path), write_(std::move(write)) {
+  // A name no other writer uses: this process's id and a counter reading.
+  LARGE_INTEGER now{};
+  QueryPerformanceCounter(&now);
+  const size_t slash = path.find_last_of("\\/");
+  const size_t name_at = slash == std::string::npos ? 0 : slash + 1;
+  temporary_ = path.substr(0, name_at) + "." + path.substr(name_at) + "." +
+               std::to_string(GetCurrentProcessId()) + "." + std::to_string(now.QuadPart);
+  const HANDLE file = CreateFileA(temporary_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    const std::string folder = name_at == 0 ? "." : path.substr(0, name_at - 1);
+    Fail("cannot create a file in " + folder, static_cast<int>(GetLastError()));
+    return;
+  }
+  handle_ = reinterpret_cast<long long>(file);
+  created_ = true;
+}
+
+ReplacementFile::~ReplacementFile() {
+  if (handle_ != -1) CloseHandle(AsHandle(handle_));
+  if (created_ && !committed_) DeleteFileA(temporary_.c_str());
+}
+
+void ReplacementFile::Fail(const std::string& what, int code) {
+  if (error_.empty()) error_ = what + ": " + SystemErrorText(code);
+}
+
+bool ReplacementFile::Write(std::string_view bytes) {
+  if (!ok()) return false;
+  while (!bytes.empty()) {
+    const DWORD chunk = bytes.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes.size());
+    DWORD written = 0;
+    if (write_) {
+      const long long taken = write_(handle_, bytes.data(), chunk);
+      if (taken < 0) {
+        Fail("cannot write " + temporary_, static_cast<int>(GetLastError()));
+        return false;
+      }
+      written = static_cast<DWORD>(taken);
+    } else if (!WriteFile(AsHandle(handle_), bytes.data(), chunk, &written, nullptr)) {
+      Fail("cannot write " + temporary_, static_cast<int>(GetLastError()));
+      return false;
+    }
+    if (written == 0) {
+      Fail("cannot write " + temporary_, ERROR_DISK_FULL);
+      return false;
+    }
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+bool ReplacementFile::Commit() {
+  if (!ok()) return false;
+  const HANDLE file = AsHandle(handle_);
+  handle_ = -1;
+  const bool flushed = FlushFileBuffers(file);
+  const DWORD flush_error = GetLastError();
+  if (!CloseHandle(file) || !flushed) {
+    Fail("cannot write " + temporary_, static_cast<int>(flushed ? GetLastError() : flush_error));
+    return false;
+  }
+  if (!MoveFileExA(temporary_.c_str(), target_.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    Fail("cannot rename " + temporary_ + " to " + target_, static_cast<int>(GetLastError()));
+    return false;
+  }
+  committed_ = true;
+  return true;
+}
+
 bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
   if (InDeviceNamespace(path)) {
     const HANDLE device =
         CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    return device != INVALID_HANDLE_VALUE && WriteAndClose(device, bytes, false);
+    return device != INVALID_HANDLE_VALUE && WriteAndClose(device, bytes);
   }
-  const std::string temporary = path + "." + std::to_string(GetCurrentProcessId()) + ".tmp";
-  const HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  if (!WriteAndClose(file, bytes, true) ||
-      !MoveFileExA(temporary.c_str(), path.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    DeleteFileA(temporary.c_str());
-    return false;
-  }
-  return true;
+  ReplacementFile file(path);
+  return file.Write(bytes) && file.Commit();
 }
 
 char NativePathSeparator() { return '\\'; }

@@ -1,4 +1,4 @@
-#include "cli/json_document.h"
+#include "results/json_document.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,8 +6,8 @@
 #include <set>
 #include <stdexcept>
 
-#include "cli/json_report.h"
-#include "cli/utf8.h"
+#include "results/json_text.h"
+#include "results/utf8.h"
 
 namespace vantric {
 namespace {

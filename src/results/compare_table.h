@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/result_file.h"
+#include "results/result_file.h"
 #include "run/test_catalogue.h"
 
 namespace vantric {

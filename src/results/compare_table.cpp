@@ -1,11 +1,11 @@
-#include "cli/compare_table.h"
+#include "results/compare_table.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "cli/json_report.h"
 #include "curve/curve_summary.h"
 #include "engine/rounding.h"
+#include "results/json_text.h"
 #include "run/drive_figures.h"
 #include "run/program_version.h"
 #include "run/value_text.h"

@@ -1,4 +1,4 @@
-#include "cli/result_file.h"
+#include "results/result_file.h"
 
 #include <cerrno>
 #include <charconv>
@@ -7,9 +7,9 @@
 #include <cstring>
 #include <memory>
 
-#include "cli/json_document.h"
-#include "cli/json_report.h"
-#include "cli/run_notes.h"
+#include "results/json_document.h"
+#include "results/json_text.h"
+#include "results/result_formats.h"
 #include "run/drive_figures.h"
 #include "run/test_catalogue.h"
 
@@ -118,7 +118,7 @@ std::optional<std::string> TypeInText(const std::optional<std::string>& text) {
   const std::string prefix = std::string(kDriveTypeLabel) + ": ";
   if (!text || !text->starts_with(prefix)) return std::nullopt;
   const std::string type = text->substr(prefix.size());
-  if (type != "CLV" && type != "CAV") return std::nullopt;
+  if (!IsDriveTypeName(type)) return std::nullopt;
   return type;
 }
 
@@ -132,7 +132,7 @@ void ReadRun(const Members& file, int format, ResultFile& result) {
   if (format >= 2) {
     result.rating = file.Number("DriveRating");
     result.type = file.Text("DriveType");
-    if (result.type && *result.type != "CLV" && *result.type != "CAV") {
+    if (result.type && !IsDriveTypeName(*result.type)) {
       file.Wrong("DriveType", "\"CLV\", \"CAV\" or null");
     }
   } else {
@@ -213,6 +213,14 @@ std::optional<ResultFile> ReadResultFile(const std::string& path, std::string* e
     if (error) *error = "cannot read " + PrintableText(path) + ": " + why;
     return std::nullopt;
   };
+  // A file whose extension names it could not be one (a curve's table or chart) is named as
+  // such; any other name is read as JSON, whatever it ends in.
+  const ResultFormatEntry* format = ResultFormatOfPath(path);
+  if (format && !format->read) {
+    return fail("a transfer-rate curve's " + std::string(format->what) +
+                " is not read back; compare the curve's " +
+                std::string(ResultFormatEntryOf(ResultFormat::kJson).extension) + " file");
+  }
   errno = 0;
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                              &std::fclose);
@@ -228,7 +236,7 @@ std::optional<ResultFile> ReadResultFile(const std::string& path, std::string* e
     if (got < sizeof buffer) break;
   }
   if (std::ferror(file.get())) return fail(std::strerror(errno ? errno : EIO));
-  return ResultFromJson(text, path, error);
+  return (format ? format->read : &ResultFromJson)(text, path, error);
 }
 
 }  // namespace vantric

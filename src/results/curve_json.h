@@ -12,12 +12,6 @@
 
 namespace vantric {
 
-// The file kinds --curve writes, chosen by the file name's extension.
-enum class CurveFileKind { kCsv, kJson, kSvg };
-
-// Nothing when the extension is none of .csv, .json and .svg (in any case).
-std::optional<CurveFileKind> CurveFileKindOf(const std::string& path);
-
 // What a finished curve is shown with besides its points.
 struct CurveSource {
   CurveMode mode = CurveMode::kQuick;
@@ -32,12 +26,15 @@ struct CurveSource {
 
 std::string CurveModeName(CurveMode mode);  // "quick" or "full"
 
-// The contents of the --curve file.
-std::string CurveFileText(CurveFileKind kind, const std::vector<CurvePoint>& points,
-                          const CurveSource& source, double file_mb);
+// What the curve is of, for its report and chart: the drive with its device, the simulated
+// profile, or failing both the test file.
+std::string CurveTitle(const CurveSource& source);
 
-// The text report on stdout: start, end, average, minimum with its place, maximum, shape; for a
-// whole disc also its medium and size and the ranges it could not read.
-std::string CurveReportText(const std::vector<CurvePoint>& points, const CurveSource& source);
+// "2026-12-08 09:14": when a result was measured, as its report and chart say it.
+std::string MinuteText(const LocalTime& time);
+
+// The curve's JSON file: Vantric and Format as in a run's, what it was measured on, the
+// summary, the shape and its rule, and the points.
+std::string CurveJson(const std::vector<CurvePoint>& points, const CurveSource& source);
 
 }  // namespace vantric

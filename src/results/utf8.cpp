@@ -1,4 +1,4 @@
-#include "cli/utf8.h"
+#include "results/utf8.h"
 
 #include <cstdint>
 

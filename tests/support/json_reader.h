@@ -5,7 +5,7 @@
 #include <string>
 #include <variant>
 
-#include "cli/json_document.h"
+#include "results/json_document.h"
 
 namespace vantric::testing {
 

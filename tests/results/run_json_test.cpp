@@ -1,4 +1,4 @@
-#include "cli/json_report.h"
+#include "results/run_json.h"
 
 #include <gtest/gtest.h>
 

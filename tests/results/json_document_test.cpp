@@ -1,4 +1,4 @@
-#include "cli/json_document.h"
+#include "results/json_document.h"
 
 #include <gtest/gtest.h>
 
