@@ -25,34 +25,40 @@ size_t Count(const std::string& text, const std::string& what) {
   return count;
 }
 
-// The three files of one simulated drive, each holding one point per stretch.
+// The file of each format, named by its extension, of one simulated drive: one point per
+// stretch.
 TEST(CurveCommandTest, WritesTheFileTheExtensionNamesAndReportsTheShape) {
   ScratchDir dir("curve");
-  for (const char* name : {"curve.csv", "curve.json", "curve.svg"}) {
-    SCOPED_TRACE(name);
-    const fs::path file = dir.path() / name;
+  for (const ResultFormatEntry& format : ResultFormats()) {
+    SCOPED_TRACE(format.extension);
+    const fs::path file = dir.path() / ("curve" + std::string(format.extension));
     const CliRun run = RunInProcess({"--simulate", "52x-cav", "--curve", file.string()});
     ASSERT_EQ(run.code, kExitCompleted) << run.err;
     EXPECT_NE(run.out.find("Shape:   CAV\n"), std::string::npos) << run.out;
     const std::string text = FileText(file);
-    if (file.extension() == ".csv") {
-      EXPECT_EQ(Count(text, "\n"), 101u);
-    } else if (file.extension() == ".json") {
-      const JsonObject json = ParseFlatJson(text);
-      EXPECT_EQ(std::get<double>(json.at("Points")), 100);
-      EXPECT_EQ(std::get<std::string>(json.at("Shape")), "CAV");
-      EXPECT_EQ(std::get<std::string>(json.at("SimulatedProfile")), "52x-cav");
-      // The end of a CAV ramp reads faster than its start by the ratio of the radii.
-      EXPECT_NEAR(
-          std::get<double>(json.at("EndX")) / std::get<double>(json.at("StartX")),
-          std::get<double>(json.at("Points.99.X")) / std::get<double>(json.at("Points.0.X")),
-          1e-12);
-    } else {
-      EXPECT_EQ(Count(text, "class=\"point\""), 100u);
-      EXPECT_EQ(Count(text, "class=\"minimum\""), 1u);
-      if (std::system("command -v xmllint >/dev/null 2>&1") == 0) {
-        EXPECT_EQ(std::system(("xmllint --noout '" + file.string() + "'").c_str()), 0);
+    switch (format.format) {
+      case ResultFormat::kCsv:
+        EXPECT_EQ(Count(text, "\n"), 101u);
+        break;
+      case ResultFormat::kJson: {
+        const JsonObject json = ParseFlatJson(text);
+        EXPECT_EQ(std::get<double>(json.at("Points")), 100);
+        EXPECT_EQ(std::get<std::string>(json.at("Shape")), "CAV");
+        EXPECT_EQ(std::get<std::string>(json.at("SimulatedProfile")), "52x-cav");
+        // The end of a CAV ramp reads faster than its start by the ratio of the radii.
+        EXPECT_NEAR(
+            std::get<double>(json.at("EndX")) / std::get<double>(json.at("StartX")),
+            std::get<double>(json.at("Points.99.X")) / std::get<double>(json.at("Points.0.X")),
+            1e-12);
+        break;
       }
+      case ResultFormat::kSvg:
+        EXPECT_EQ(Count(text, "class=\"point\""), 100u);
+        EXPECT_EQ(Count(text, "class=\"minimum\""), 1u);
+        if (std::system("command -v xmllint >/dev/null 2>&1") == 0) {
+          EXPECT_EQ(std::system(("xmllint --noout '" + file.string() + "'").c_str()), 0);
+        }
+        break;
     }
   }
 }
