@@ -91,7 +91,7 @@ void ProgrammableDrive::GetEventStatusNotification(Call& call) {
   Bytes data;
   if (call.cdb()[4] & kMediaClass) {
     data.U16(6).U8(0x04).U8(kMediaClass);
-    data.U8(media_event_).U8((medium_present_ ? 0x02 : 0) | (tray_ == Tray::kOpen ? 0x01 : 0));
+    data.U8(media_event_).U8((MediumReady() ? 0x02 : 0) | (tray_ == Tray::kOpen ? 0x01 : 0));
     data.U16(0);
     media_event_ = 0;
   } else {
