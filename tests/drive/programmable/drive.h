@@ -32,6 +32,9 @@ struct Reply {
 class ProgrammableDrive {
  public:
   ProgrammableDrive(DriveDescription drive, Medium medium);
+  // The mechanics refer to the description it holds.
+  ProgrammableDrive(const ProgrammableDrive&) = delete;
+  ProgrammableDrive& operator=(const ProgrammableDrive&) = delete;
 
   Reply Execute(const Command& command, double now);
 

@@ -65,8 +65,8 @@ Command TakeCommand(uint8_t* map, const tcmu_cmd_entry& entry, std::vector<Piece
   return command;
 }
 
-void PutReply(tcmu_cmd_entry& entry, const Reply& reply, const std::vector<Piece>& pieces,
-              bool read_length) {
+void PutReply(tcmu_cmd_entry& entry, const Command& command, const Reply& reply,
+              const std::vector<Piece>& pieces, bool read_length) {
   size_t copied = 0;
   size_t room = 0;
   for (const Piece& piece : pieces) {
@@ -75,8 +75,9 @@ void PutReply(tcmu_cmd_entry& entry, const Reply& reply, const std::vector<Piece
     std::memcpy(piece.data, reply.data_in.data() + copied, bytes);
     copied += bytes;
   }
-  // A short answer, or what a failed read delivered before its bad sector, is told as such.
-  if (read_length && copied < room) {
+  // A short answer, or what a failed read delivered before its bad sector, is told as such
+  // (data sent to the drive was all taken).
+  if (read_length && copied < room && !CarriesDataOut(command.cdb[0])) {
     entry.hdr.uflags |= TCMU_UFLAG_READ_LEN;
     entry.rsp.read_len = static_cast<uint32_t>(copied);
   }
@@ -136,7 +137,7 @@ void UioRing::Serve(const Execute& execute, std::FILE* trace) {
         const Reply reply = execute(command, start);
         free_at = start + reply.seconds;
         SleepUntil(epoch_ + static_cast<int64_t>(std::nearbyint(free_at * 1e9)));
-        PutReply(*entry, reply, pieces, read_length);
+        PutReply(*entry, command, reply, pieces, read_length);
         if (trace != nullptr) Trace(trace, command, reply, arrived, start, Now() - free_at);
       } else if (op != TCMU_OP_PAD && op != TCMU_OP_TMR) {
         entry->hdr.uflags |= TCMU_UFLAG_UNKNOWN_OP;
