@@ -367,6 +367,17 @@ TEST_F(ProgrammableDriveTest, AnUnreadableSectorIsAMediumErrorNamingIt) {
   EXPECT_EQ(reply.data_in, std::vector<uint8_t>(data_.begin() + (kFirstUnreadable - 4) * 2048,
                                                 data_.begin() + kFirstUnreadable * 2048));
   EXPECT_EQ(SenseOf(Send(drive, Read10(kFirstUnreadable + 10, 8), 10)), "good");
+
+  // With no retries allowed (MODE SELECT of the error recovery page) it gives up sooner.
+  std::vector<uint8_t> parameters(8 + 12, 0);
+  parameters[8] = 0x01;
+  parameters[9] = 10;
+  ASSERT_EQ(SenseOf(Send(drive, Cdb({0x55, 0x10, 0, 0, 0, 0, 0, 0, 20, 0}), 20, parameters)),
+            "good");
+  EXPECT_EQ(Send(drive, Cdb({0x5A, 0, 0x01, 0, 0, 0, 0, 0, 20, 0}), 20).data_in[8 + 3], 0);
+  const Reply before = Send(drive, Read10(kFirstUnreadable - 4, 4), 20);
+  const double bad = Send(drive, Read10(kFirstUnreadable, 1), 20 + before.seconds).seconds;
+  EXPECT_NEAR(bad, 2.0 / 17, 0.001);  // one try of the 17 it had, and a sector at 24X
 }
 
 TEST_F(ProgrammableDriveTest, AStoppedDriveSpinsUpBeforeItReads) {

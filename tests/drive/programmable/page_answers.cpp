@@ -77,20 +77,14 @@ std::vector<uint8_t> ProgrammableDrive::CapabilitiesPage() const {
 
 std::vector<uint8_t> ProgrammableDrive::ModePage(uint8_t page, uint8_t control) const {
   if (page == kErrorRecoveryPage) {
-    if (control == kChangeableValues)
-      return {kErrorRecoveryPage, 10, 0, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0};
-    return {kErrorRecoveryPage,
-            10,
-            0,
-            control == kCurrentValues ? read_retries_ : kDefaultReadRetries,
-            0,
-            0,
-            0,
-            0,
-            0,
-            0,
-            0,
-            0};
+    std::vector<uint8_t> recovery(12, 0);
+    recovery[0] = kErrorRecoveryPage;
+    recovery[1] = 10;
+    // Of it only the read retry count can be changed.
+    recovery[3] = control == kChangeableValues ? 0xFF
+                  : control == kCurrentValues  ? read_retries_
+                                               : kDefaultReadRetries;
+    return recovery;
   }
   std::vector<uint8_t> capabilities = CapabilitiesPage();
   // Nothing of it can be changed.
