@@ -316,6 +316,58 @@ TEST_F(ProgrammableDriveTest, SetCdSpeedRoundsToASpeedTheDriveTakes) {
   }
 }
 
+TEST_F(ProgrammableDriveTest, SetStreamingAndGetPerformanceGoWithTheSpeed) {
+  ProgrammableDrive drive = Drive("cd_speeds = 4 8 16\n");
+  // 2,822 kB in a second: 16X; then 1,411 kB in a second: 8X.
+  for (const auto& [kilobytes, x] : {std::pair{2822, 16}, std::pair{1411, 8}}) {
+    std::vector<uint8_t> descriptor(28, 0);
+    descriptor[14] = static_cast<uint8_t>(kilobytes >> 8);
+    descriptor[15] = static_cast<uint8_t>(kilobytes & 0xFF);
+    descriptor[18] = 1000 >> 8;
+    descriptor[19] = 1000 & 0xFF;
+    ASSERT_EQ(SenseOf(Send(drive, Cdb({0xB6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 28, 0}), 0, descriptor)),
+              "good");
+    const Reply nominal = Send(drive, Cdb({0xAC, 0x10, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0}));
+    ASSERT_EQ(nominal.data_in.size(), 8u + 16);
+    EXPECT_EQ(Get32(nominal.data_in, 8 + 4), std::nearbyint(x * 176.4)) << x;
+    EXPECT_EQ(Get32(nominal.data_in, 8 + 8), kLeadOut - 1);
+  }
+  // The speeds it takes, fastest first, as read speeds.
+  const Reply speeds = Send(drive, Cdb({0xAC, 0, 0, 0, 0, 0, 0, 0, 0, 8, 3, 0}));
+  ASSERT_EQ(speeds.data_in.size(), 8u + 3 * 16);
+  EXPECT_EQ(Get32(speeds.data_in, 0), speeds.data_in.size() - 4);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(Get32(speeds.data_in, 8 + 16 * i + 8), std::nearbyint((16 >> i) * 176.4));
+  }
+}
+
+TEST_F(ProgrammableDriveTest, ASecondSessionStartsAfterTheFirstOnesLeadOutAndLeadIn) {
+  testing::WriteFile(
+      dir_ / "extra.medium",
+      "image = mixed.img\ntrack = audio 300\ntrack = data 200 session=2 pregap=150\n");
+  ProgrammableDrive drive(DriveDescription::Parse({}), Medium::Load(dir_ / "extra.medium"));
+  const int64_t second = 300 + kSessionGapSectors + 150;
+  const Reply session = Send(drive, Cdb({0x43, 0, 1, 0, 0, 0, 0, 0, 12, 0}));
+  EXPECT_EQ(session.data_in[3], 2);  // the last session
+  EXPECT_EQ(session.data_in[6], 2);  // its first track
+  EXPECT_EQ(Get32(session.data_in, 8), second);
+  const Reply disc = Send(drive, Cdb({0x51, 0, 0, 0, 0, 0, 0, 0, 34, 0}));
+  EXPECT_EQ(disc.data_in[4], 2);  // sessions
+  EXPECT_EQ(disc.data_in[5], 2);  // the first track of the last one
+  const Reply track = Send(drive, Cdb({0x52, 2, 0, 0, 0, 2, 0, 0, 36, 0}));
+  EXPECT_EQ(track.data_in[2], 2);
+  EXPECT_EQ(track.data_in[3], 2);
+  EXPECT_EQ(Get32(track.data_in, 8), second);
+  EXPECT_EQ(Get32(track.data_in, 24), 200u);
+  // The full TOC gives each session its A0, A1 and A2 and its own track.
+  const Reply full = Send(drive, Cdb({0x43, 2, 2, 0, 0, 0, 1, 0x10, 0, 0}));
+  ASSERT_EQ(full.data_in.size(), 4u + 11 * 8);
+  EXPECT_EQ(full.data_in[4 + 11 * 4], 2);      // the second session's A0
+  EXPECT_EQ(full.data_in[4 + 11 * 4 + 8], 2);  // its first track
+  EXPECT_EQ(full.data_in[4 + 11 * 2 + 8], 0);  // the first session's lead-out, at 300
+  EXPECT_EQ(full.data_in[4 + 11 * 2 + 9], 6);
+}
+
 TEST_F(ProgrammableDriveTest, MediaChangesAreReportedAsADriveReportsThem) {
   ProgrammableDrive drive = Drive("eject_seconds = 1\nload_seconds = 2\nspin_up_seconds = 1.5\n");
   const std::vector<uint8_t> tur = Cdb({0, 0, 0, 0, 0, 0});
