@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "curve/disc_medium.h"
+#include "drive/disc_medium.h"
 #include "curve/transfer_curve.h"
 
 namespace vantric {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/disc_file.h"
+#include "platform/drive_commands.h"
 #include "platform/drives.h"
 
 namespace vantric {
@@ -41,6 +42,16 @@ class DiscDevices {
   virtual std::optional<uint16_t> CurrentProfile(const std::string& device) = 0;
   // The drive as it names itself; nothing when it does not.
   virtual std::optional<DriveIdentity> Identify(const std::string& device) = 0;
+  // Stands in for CreateFileA on "\\.\E:" with read and write access, for
+  // IOCTL_SCSI_PASS_THROUGH_DIRECT: the drive opened for its own commands. nullptr, with the
+  // reason in *why_not, when the system will not pass them (no permission, no such drive).
+  virtual std::unique_ptr<DriveCommands> OpenCommands(const std::string& device,
+                                                      std::string* why_not) {
+    *why_not = device + " takes no drive commands";
+    return nullptr;
+  }
+  // The bus the drive is on ("SATA", "USB"), where the system says; empty otherwise.
+  virtual std::string BusOf(const std::string& /*device*/) { return ""; }
 };
 
 }  // namespace vantric

@@ -7,7 +7,7 @@
 #include "cli/cli_app.h"
 #include "cli_in_process.h"
 #include "cli_test_files.h"
-#include "curve/disc_medium.h"
+#include "drive/disc_medium.h"
 #include "json_reader.h"
 #include "results/curve_json.h"
 #include "results/result_file.h"

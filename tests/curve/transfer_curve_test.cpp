@@ -6,7 +6,7 @@
 
 #include "curve/curve_chart.h"
 #include "curve/curve_summary.h"
-#include "curve/disc_medium.h"
+#include "drive/disc_medium.h"
 #include "drive_prediction.h"
 #include "sim_rig.h"
 

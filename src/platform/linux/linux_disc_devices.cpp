@@ -1,7 +1,9 @@
 #include "platform/linux/linux_disc_devices.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <linux/fs.h>
+#include <stdlib.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,6 +14,7 @@
 #include "platform/linux/disc_file_opener.h"
 #include "platform/linux/drive_path.h"
 #include "platform/linux/linux_disc_file.h"
+#include "platform/linux/linux_drive_commands.h"
 #include "platform/linux/mmc_profile.h"
 #include "platform/linux/optical_drive_state.h"
 #include "platform/linux/optical_drives.h"
@@ -86,6 +89,33 @@ std::optional<DriveIdentity> LinuxDiscDevices::Identify(const std::string& devic
   const std::vector<std::string> drives = ListOpticalDrives(paths_.sysfs);
   if (std::find(drives.begin(), drives.end(), name) == drives.end()) return std::nullopt;
   return ReadDriveIdentity(paths_.sysfs, name, device);
+}
+
+std::unique_ptr<DriveCommands> LinuxDiscDevices::OpenCommands(const std::string& device,
+                                                              std::string* why_not) {
+  int fd = open(device.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0 && (errno == EACCES || errno == EROFS)) {
+    fd = open(device.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  }
+  if (fd < 0) {
+    *why_not = OpticalDriveProblem(device, OpticalDriveState{errno, false, std::nullopt});
+    return nullptr;
+  }
+  struct stat status {};
+  if (fstat(fd, &status) != 0 || !S_ISBLK(status.st_mode)) {
+    *why_not = device + " is not a drive's device: it takes no drive commands";
+    close(fd);
+    return nullptr;
+  }
+  return std::make_unique<LinuxDriveCommands>(fd);
+}
+
+std::string LinuxDiscDevices::BusOf(const std::string& device) {
+  const std::string node = CanonicalPath(device);
+  const std::string name = node.substr(node.rfind('/') + 1);
+  char resolved[PATH_MAX];
+  const std::string link = paths_.sysfs + "/block/" + name + "/device";
+  return realpath(link.c_str(), resolved) ? BusFromDevicePath(resolved) : "";
 }
 
 }  // namespace vantric

@@ -26,6 +26,13 @@ class LinuxDiscDevices : public DiscDevices {
   std::optional<uint16_t> CurrentProfile(const std::string& device) override;
   // Vendor, model and revision from sysfs, for an sr device (or a link to one, as /dev/cdrom).
   std::optional<DriveIdentity> Identify(const std::string& device) override;
+  // Stands in for CreateFileA on the volume for IOCTL_SCSI_PASS_THROUGH_DIRECT: the block device
+  // opened for SG_IO, read and write where the user may (SET CD SPEED and MODE SELECT need it),
+  // otherwise read-only.
+  std::unique_ptr<DriveCommands> OpenCommands(const std::string& device,
+                                              std::string* why_not) override;
+  // From the path of the drive's device in sysfs.
+  std::string BusOf(const std::string& device) override;
 
  private:
   SystemPaths paths_;

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_disc_devices.h"
 
 #include "platform/win32/win32_disc_file.h"
+#include "platform/win32/win32_drive_commands.h"
 #include "platform/win32/win32_error.h"
 #include "platform/win32/win32_volume.h"
 #include "platform/win32/windows_api.h"
@@ -120,6 +121,27 @@ std::optional<DriveIdentity> Win32DiscDevices::Identify(const std::string& devic
   const std::string volume = VolumePath(device);
   if (volume.empty()) return std::nullopt;
   return IdentifyVolume(volume, volume.substr(4));
+}
+
+std::unique_ptr<DriveCommands> Win32DiscDevices::OpenCommands(const std::string& device,
+                                                              std::string* why_not) {
+  const std::string volume = VolumePath(device);
+  if (volume.empty()) {
+    *why_not = device + " is not a drive letter: it takes no drive commands";
+    return nullptr;
+  }
+  NoCriticalErrorBoxes quiet;
+  const HANDLE drive = OpenShared(volume, GENERIC_READ | GENERIC_WRITE, 0);
+  if (drive == INVALID_HANDLE_VALUE) {
+    *why_not = Failure("cannot open " + volume + " for drive commands");
+    return nullptr;
+  }
+  return std::make_unique<Win32DriveCommands>(drive);
+}
+
+std::string Win32DiscDevices::BusOf(const std::string& device) {
+  const std::string volume = VolumePath(device);
+  return volume.empty() ? "" : BusOfVolume(volume);
 }
 
 }  // namespace vantric

@@ -22,6 +22,12 @@ class Win32DiscDevices : public DiscDevices {
   std::optional<uint16_t> CurrentProfile(const std::string& device) override;
   // IOCTL_STORAGE_QUERY_PROPERTY on the volume.
   std::optional<DriveIdentity> Identify(const std::string& device) override;
+  // Stands in for CreateFileA on the volume for IOCTL_SCSI_PASS_THROUGH_DIRECT: it is that call,
+  // with read and write access, which the pass-through needs.
+  std::unique_ptr<DriveCommands> OpenCommands(const std::string& device,
+                                              std::string* why_not) override;
+  // IOCTL_STORAGE_QUERY_PROPERTY's bus type.
+  std::string BusOf(const std::string& device) override;
 };
 
 }  // namespace vantric

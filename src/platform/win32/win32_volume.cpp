@@ -27,7 +27,9 @@ std::string VolumePath(const std::string& device) {
   return letter ? std::string{'\\', '\\', '.', '\\', UpperAscii(device[0]), ':'} : "";
 }
 
-std::optional<DriveIdentity> IdentifyVolume(const std::string& volume, const std::string& name) {
+// The drive's STORAGE_DEVICE_DESCRIPTOR with the texts after it; nothing when it does not
+// answer.
+std::optional<std::vector<char>> DeviceDescriptor(const std::string& volume) {
   NoCriticalErrorBoxes quiet;
   // No access rights: a query of the device's properties needs none, and needs no disc.
   const HANDLE drive = CreateFileA(volume.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -45,12 +47,44 @@ std::optional<DriveIdentity> IdentifyVolume(const std::string& volume, const std
   CloseHandle(drive);
   if (!answered) return std::nullopt;
   data.resize(got);
-  const auto* descriptor = reinterpret_cast<const STORAGE_DEVICE_DESCRIPTOR*>(data.data());
-  DriveIdentity identity{name, DescriptorText(data, descriptor->VendorIdOffset),
-                         DescriptorText(data, descriptor->ProductIdOffset),
-                         DescriptorText(data, descriptor->ProductRevisionOffset)};
+  return data;
+}
+
+std::optional<DriveIdentity> IdentifyVolume(const std::string& volume, const std::string& name) {
+  const std::optional<std::vector<char>> data = DeviceDescriptor(volume);
+  if (!data) return std::nullopt;
+  const auto* descriptor = reinterpret_cast<const STORAGE_DEVICE_DESCRIPTOR*>(data->data());
+  DriveIdentity identity{name, DescriptorText(*data, descriptor->VendorIdOffset),
+                         DescriptorText(*data, descriptor->ProductIdOffset),
+                         DescriptorText(*data, descriptor->ProductRevisionOffset)};
   if (identity.vendor.empty() && identity.model.empty()) return std::nullopt;
   return identity;
+}
+
+std::string BusOfVolume(const std::string& volume) {
+  const std::optional<std::vector<char>> data = DeviceDescriptor(volume);
+  if (!data) return "";
+  return BusTypeName(reinterpret_cast<const STORAGE_DEVICE_DESCRIPTOR*>(data->data())->BusType);
+}
+
+std::string BusTypeName(int bus_type) {
+  switch (bus_type) {
+    case BusTypeScsi:
+      return "SCSI";
+    case BusTypeAtapi:
+    case BusTypeAta:
+      return "ATA";
+    case BusType1394:
+      return "FireWire";
+    case BusTypeUsb:
+      return "USB";
+    case BusTypeSata:
+      return "SATA";
+    case BusTypeSas:
+      return "SAS";
+    default:
+      return "";
+  }
 }
 
 NoCriticalErrorBoxes::NoCriticalErrorBoxes() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS)) {}

@@ -16,6 +16,11 @@ std::string VolumePath(const std::string& device);
 // device is `name`.
 std::optional<DriveIdentity> IdentifyVolume(const std::string& volume, const std::string& name);
 
+// The bus the drive is on, as IOCTL_STORAGE_QUERY_PROPERTY reports it; empty when it does not.
+std::string BusOfVolume(const std::string& volume);
+// The name of a STORAGE_BUS_TYPE: "ATA", "SATA", "USB", ...; empty for one without a name.
+std::string BusTypeName(int bus_type);
+
 // A drive without a disc must answer "not there", not raise the system's "insert a disk" box.
 class NoCriticalErrorBoxes {
  public:

@@ -1,4 +1,4 @@
-#include "curve/disc_medium.h"
+#include "drive/disc_medium.h"
 
 #include "platform/disc_devices.h"
 
