@@ -6,6 +6,7 @@ namespace vantric {
 namespace {
 
 constexpr size_t kHeaderBytes = 8;
+constexpr uint16_t kAnswerBytes = 256;
 // Up to the current read speed: older drives end the page there.
 constexpr size_t kPageBytesNeeded = 16;
 
@@ -73,6 +74,11 @@ std::optional<Capabilities> ParseCapabilitiesPage(std::span<const uint8_t> data)
   c.buffer_kb = Be16(page, 12);
   c.current_read_kbps = Be16(page, 14);
   return c;
+}
+
+std::optional<Capabilities> ReadCapabilities(Mmc& mmc) {
+  const MmcAnswer page = mmc.Ask(ModeSense10Cdb(kCapabilitiesPage, kAnswerBytes), kAnswerBytes);
+  return page.ok ? ParseCapabilitiesPage(page.data) : std::nullopt;
 }
 
 }  // namespace vantric

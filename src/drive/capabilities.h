@@ -39,4 +39,8 @@ std::optional<Capabilities> ParseCapabilitiesPage(std::span<const uint8_t> data)
 // The page's number, for MODE SENSE.
 inline constexpr uint8_t kCapabilitiesPage = 0x2A;
 
+class Mmc;
+// Asks the drive for the page (MODE SENSE(10)); nothing when it does not give it.
+std::optional<Capabilities> ReadCapabilities(Mmc& mmc);
+
 }  // namespace vantric

@@ -51,6 +51,18 @@ double OneXKbps(DiscMedium medium) {
   return static_cast<double>(OneXBytesPerSecond(medium)) / 1024;
 }
 
+double OneXDriveKbps(DiscMedium medium) {
+  switch (medium) {
+    case DiscMedium::kCd:
+      return 176.4;
+    case DiscMedium::kDvd:
+      return 1385;
+    case DiscMedium::kBd:
+      return 4495.5;
+  }
+  return 176.4;
+}
+
 std::string OneXText(DiscMedium medium) {
   const std::string digits = std::to_string(OneXBytesPerSecond(medium));
   std::string grouped;

@@ -16,6 +16,10 @@ std::string_view MediumName(DiscMedium medium);  // "CD", "DVD", "BD"
 int64_t OneXBytesPerSecond(DiscMedium medium);
 // The same in KB of 1024 bytes, as the curve's rates are: 150 for a CD.
 double OneXKbps(DiscMedium medium);
+// What 1X is on the medium as drive commands count speeds, in kB/s of 1000 bytes: 176.4 for a
+// CD (75 sectors of 2,352 bytes a second, as they come off the disc), 1,385 for a DVD and
+// 4,495.5 for a BD.
+double OneXDriveKbps(DiscMedium medium);
 // "DVD 1X = 1,385,000 B/s"
 std::string OneXText(DiscMedium medium);
 

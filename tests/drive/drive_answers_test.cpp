@@ -8,6 +8,7 @@
 
 #include "drive/capabilities.h"
 #include "drive/disc_layout.h"
+#include "drive/drive_speed.h"
 #include "drive/features.h"
 #include "drive/identity.h"
 #include "drive/mmc.h"
@@ -137,6 +138,34 @@ TEST_F(DriveAnswersTest, TheDiscsTracksSessionsStatusAndSize) {
   EXPECT_EQ(capacity->sector_bytes, 2048u);
   EXPECT_GT(capacity->sectors, 0);
   EXPECT_LE(capacity->sectors, kLeadOut);
+}
+
+// Each speed a model accepts is read back as set, one between two of them as the one the drive
+// rounds it to, and the fastest comes back when none is asked for.
+TEST_F(DriveAnswersTest, SpeedsAreSetReadBackAndRestored) {
+  for (const fs::directory_entry& file : fs::directory_iterator(VANTRIC_DRIVE_MODELS)) {
+    if (file.path().extension() != ".model") continue;
+    SCOPED_TRACE(file.path().filename().string());
+    const DriveDescription description = DriveDescription::Load(file.path());
+    ProgrammableDrive drive(description, Disc());
+    ModelledDrive commands(drive);
+    Mmc mmc(commands);
+    DriveSpeed speed(mmc, DiscMedium::kCd, kLeadOut);
+    const std::vector<double>& accepted = description.cd_speeds;
+    EXPECT_NEAR(speed.Top().value_or(0), accepted.back(), 0.01);
+    for (double x : accepted) {
+      const SpeedOutcome set = speed.Set(x);
+      ASSERT_TRUE(set.ok) << set.error;
+      EXPECT_NEAR(set.x.value_or(0), x, 0.01);
+    }
+    // Just above the slowest is nearer to it than to the next.
+    const double between = accepted[0] + (accepted[1] - accepted[0]) * 0.25;
+    EXPECT_NEAR(speed.Set(between).x.value_or(0), accepted[0], 0.01);
+    const SpeedOutcome fastest = speed.Set(std::nullopt);
+    ASSERT_TRUE(fastest.ok) << fastest.error;
+    EXPECT_NEAR(fastest.x.value_or(0), accepted.back(), 0.01);
+    EXPECT_NEAR(speed.Current().value_or(0), accepted.back(), 0.01);
+  }
 }
 
 // A read of a sector the disc cannot give names that sector; a command the drive does not know
