@@ -122,6 +122,12 @@ std::optional<std::string> ParseCompareOptions(const std::vector<std::string>& a
     if (!JsonPathUsable(options.chart_path)) {
       return "cannot write the --chart file " + options.chart_path;
     }
+    if (const size_t curves = options.files.size() + options.profiles.size();
+        curves > kMostChartedCurves) {
+      return "--chart draws up to " + std::to_string(kMostChartedCurves) +
+             " curves, each in a colour, line pattern and marker of its own; " +
+             std::to_string(curves) + " were given";
+    }
   }
   return std::nullopt;
 }

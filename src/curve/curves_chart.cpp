@@ -1,7 +1,7 @@
 #include "curve/curves_chart.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 #include <sstream>
 
 #include "curve/chart_frame.h"
@@ -13,14 +13,15 @@ namespace {
 enum class Marker { kCircle, kSquare, kTriangle, kDiamond, kTriangleDown, kCross, kPlus };
 
 // Hues that differ in lightness as well, line patterns and marker shapes, hollow and filled
-// in turn: in grey the pattern and the marker still tell the curves apart.
+// in turn: in grey the pattern and the marker still tell the curves apart. No two curves share
+// a colour, a pattern or a marker.
 struct CurveStyle {
   const char* colour;
   const char* dashes;  // "" for a solid line
   Marker marker;
   bool filled;
 };
-constexpr std::array<CurveStyle, 7> kStyles = {{
+constexpr CurveStyle kStyles[] = {
     {"#1f3f99", "", Marker::kCircle, true},
     {"#c00000", "9 4", Marker::kSquare, false},
     {"#2e7d32", "2 3", Marker::kTriangle, true},
@@ -28,7 +29,13 @@ constexpr std::array<CurveStyle, 7> kStyles = {{
     {"#6a1b9a", "5 5", Marker::kTriangleDown, true},
     {"#000000", "16 4", Marker::kCross, false},
     {"#00838f", "2 6", Marker::kPlus, false},
-}};
+    {"#8d6e63", "8 3 2 3 2 3", Marker::kCircle, false},
+    {"#d81b60", "4 2", Marker::kSquare, true},
+    {"#7cb342", "14 3 3 3", Marker::kTriangle, false},
+    {"#3949ab", "1 4", Marker::kDiamond, true},
+    {"#9e9d24", "6 2 1 2", Marker::kTriangleDown, false},
+};
+static_assert(std::size(kStyles) == kMostChartedCurves);
 
 // A marker on every fifth point, each curve on other points than its neighbours' so that
 // markers of curves that run together do not hide each other.
@@ -122,7 +129,7 @@ std::string CurvesSvg(const std::vector<ChartedCurve>& curves, const std::string
   std::ostringstream svg;
   chart.Begin(svg, height, "Transfer rates compared", subtitle);
   for (size_t c = 0; c < curves.size(); ++c) {
-    const CurveStyle& style = kStyles[c % kStyles.size()];
+    const CurveStyle& style = kStyles[c % kMostChartedCurves];
     const std::vector<CurvePoint>& points = curves[c].points;
     svg << "<polyline class=\"curve\"";
     LineStyle(svg, style);
@@ -137,7 +144,7 @@ std::string CurvesSvg(const std::vector<ChartedCurve>& curves, const std::string
   }
 
   for (size_t c = 0; c < curves.size(); ++c) {
-    const CurveStyle& style = kStyles[c % kStyles.size()];
+    const CurveStyle& style = kStyles[c % kMostChartedCurves];
     const double y = kLegendTop + kLegendLine * (static_cast<double>(c) + 0.5);
     const double left = chart.PlotLeft();
     svg << "<line x1=\"" << At(left) << "\" y1=\"" << At(y) << "\" x2=\"" << At(left + 44)

@@ -192,6 +192,37 @@ std::string CellText(const CompareRow& row, size_t column) {
   return text;
 }
 
+// The file's own name, without its folders.
+std::string BaseName(const std::string& path) {
+  const size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Each column's heading lines: its drive and date; for curves also how each was measured; and,
+// when two columns would still read alike (two files of one drive), each file's name.
+std::vector<std::vector<std::string>> ColumnHeadings(const CompareTable& table) {
+  std::vector<std::vector<std::string>> headings;
+  for (const ResultFile& column : table.columns) {
+    std::vector<std::string> lines = {Shortened(column.title),
+                                      column.reference ? "reference" : column.date};
+    if (table.kind == ResultKind::kCurve) {
+      lines.push_back(column.mode.empty() ? std::string(kMissing) : column.mode + " curve");
+    }
+    headings.push_back(std::move(lines));
+  }
+  bool alike = false;
+  for (size_t a = 0; a < headings.size(); ++a) {
+    for (size_t b = a + 1; b < headings.size(); ++b) alike = alike || headings[a] == headings[b];
+  }
+  if (alike) {
+    for (size_t c = 0; c < headings.size(); ++c) {
+      const ResultFile& column = table.columns[c];
+      headings[c].push_back(column.reference ? "" : Shortened(BaseName(column.name)));
+    }
+  }
+  return headings;
+}
+
 std::string JsonArray(const std::vector<std::string>& items) {
   std::string out = "[";
   for (size_t i = 0; i < items.size(); ++i) out += (i ? ", " : "") + items[i];
@@ -235,15 +266,15 @@ std::string CompareTableText(const CompareTable& table) {
   for (const CompareRow& row : table.rows) {
     label_width = std::max(label_width, Width(row.label) + 2);  // headings have lines of their own
   }
+  const std::vector<std::vector<std::string>> headings = ColumnHeadings(table);
   std::vector<std::vector<std::string>> cells(table.columns.size());
   std::vector<size_t> widths(table.columns.size(), 0);
   for (size_t c = 0; c < table.columns.size(); ++c) {
-    const ResultFile& column = table.columns[c];
-    cells[c].push_back(Shortened(column.title));
-    cells[c].push_back(column.reference ? "reference" : column.date);
+    cells[c] = headings[c];
     for (const CompareRow& row : table.rows) cells[c].push_back(CellText(row, c));
     for (const std::string& cell : cells[c]) widths[c] = std::max(widths[c], Width(cell));
   }
+  const size_t heading_lines = headings.empty() ? 0 : headings.front().size();
   const auto line = [&](const std::string& label, size_t index) {
     std::string text = Padded(label, label_width);
     for (size_t c = 0; c < cells.size(); ++c) {
@@ -252,7 +283,8 @@ std::string CompareTableText(const CompareTable& table) {
     while (!text.empty() && text.back() == ' ') text.pop_back();
     return text + "\n";
   };
-  std::string out = line("", 0) + line("", 1);
+  std::string out;
+  for (size_t h = 0; h < heading_lines; ++h) out += line("", h);
   std::string section;
   for (size_t r = 0; r < table.rows.size(); ++r) {
     const CompareRow& row = table.rows[r];
@@ -260,7 +292,7 @@ std::string CompareTableText(const CompareTable& table) {
       section = row.section;
       out += section + "\n";
     }
-    out += line("  " + row.label, r + 2);
+    out += line("  " + row.label, r + heading_lines);
   }
   return out;
 }
@@ -276,7 +308,11 @@ std::string CompareTableJson(const CompareTable& table) {
     out += "{\"Title\": " + JsonString(column.title) +
            ", \"Date\": " + (column.date.empty() ? "null" : JsonString(column.date)) +
            ", \"File\": " + (column.reference ? "null" : JsonString(column.name)) +
-           ", \"Reference\": " + (column.reference ? "true" : "false") + "}";
+           ", \"Reference\": " + (column.reference ? "true" : "false");
+    if (table.kind == ResultKind::kCurve) {
+      out += ", \"Mode\": " + (column.mode.empty() ? "null" : JsonString(column.mode));
+    }
+    out += "}";
   }
   out += "\n  ],\n  \"Rows\": [";
   for (size_t r = 0; r < table.rows.size(); ++r) {

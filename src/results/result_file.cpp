@@ -163,6 +163,7 @@ void ReadCurve(const Members& file, const JsonValue& points, ResultFile& result)
   }
   if (result.points.empty()) throw BadFile(result.name + " holds a curve without points");
   result.date = DateOf(file.Text("MeasuredAt"));
+  result.mode = PrintableText(file.Text("Mode").value_or(""));
 }
 
 }  // namespace

@@ -30,8 +30,10 @@ struct ResultFile {
   std::optional<double> rating;     // in X, one decimal, as shown
   std::optional<std::string> type;  // "CLV" or "CAV"
 
-  // A curve: its points.
+  // A curve: its points, and how it was measured ("quick", "full"; empty when the file does not
+  // say).
   std::vector<CurvePoint> points;
+  std::string mode;
 };
 
 // Reads the result held in `text`; `name` names the file in messages. Nothing, with a message

@@ -7,6 +7,7 @@
 
 #include "cli_in_process.h"
 #include "cli_test_files.h"
+#include "curve/curves_chart.h"
 #include "json_reader.h"
 #include "sim/drive_profiles.h"
 
@@ -251,10 +252,21 @@ TEST(CompareCommandTest, FilesItCannotUseAreRefusedByName) {
       "newer.json", std::regex_replace(run_text, std::regex("\"Format\": 2"), "\"Format\": 3"));
   const std::string broken = write("broken.json", run_text.substr(0, run_text.size() / 2));
   const std::string chart = (dir.path() / "chart.svg").string();
+  const std::string table = write("curve.csv", "position_mb,position_percent,kbps,x\n");
+  const std::vector<std::string> too_many(kMostChartedCurves + 1, curve);
+  std::vector<std::string> too_many_charted = too_many;
+  too_many_charted.insert(too_many_charted.end(), {"--chart", chart});
   const struct {
     std::vector<std::string> arguments;
     std::string message;
   } cases[] = {
+      {{curve, table},
+       "cannot read " + table +
+           ": a transfer-rate curve's table is not read back; compare the "
+           "curve's .json file"},
+      {too_many_charted,
+       "--chart draws up to 12 curves, each in a colour, line pattern and "
+       "marker of its own; 13 were given"},
       {{run, curve}, curve + " is a transfer-rate curve and " + run + " a run's results"},
       {{run, newer},
        newer + " was written in result format 3 by Vantric 1.65; this version "
