@@ -13,6 +13,8 @@
 #include "cli/whole_disc_command.h"
 #include "engine/engine.h"
 #include "engine/test_positions.h"
+#include "options/drive_folders.h"
+#include "options/program_options.h"
 #include "platform/files.h"
 #include "platform/native.h"
 #include "run/program_version.h"
@@ -23,6 +25,8 @@
 
 namespace vantric {
 namespace {
+
+constexpr const char* kCliProgram = "vantric-cli";
 
 void DescribeTestFile(Engine& engine, Drives& drives, const CliOptions& options,
                       const std::optional<DriveIdentity>& drive, std::ostream& err) {
@@ -107,8 +111,7 @@ std::optional<int> CheckOptions(CliOptions& options, std::ostream& err) {
 }  // namespace
 
 int InvalidOptions(std::ostream& err, const std::string& message) {
-  err << "vantric-cli: " << message << "\n"
-      << "Try 'vantric-cli --help' for more information.\n";
+  err << InvalidOptionsText(kCliProgram, message);
   return kExitInvalidOptions;
 }
 
@@ -124,7 +127,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     return kExitCompleted;
   }
   if (options.version) {
-    out << "vantric-cli " << kProgramVersion << "\n";
+    out << VersionText(kCliProgram, kProgramVersion);
     return kExitCompleted;
   }
   if (options.simulate_profile == "list") {

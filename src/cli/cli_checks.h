@@ -9,9 +9,6 @@ namespace vantric {
 // Checks the terminal adds to the configuration dialog's, so that what the command line names
 // is known to work before a run that takes minutes. Each gives the message, or nothing.
 
-// Every --drive folder exists and can be read: a typing slip must not look like a missing disc.
-std::optional<std::string> CheckDriveFolders(const std::vector<std::string>& directories);
-
 // The log name as given: the run keeps only its first 160 characters, so a longer name would
 // send the log elsewhere.
 std::optional<std::string> CheckLogNameLength(const std::string& name);

@@ -85,6 +85,9 @@ TEST(CliProcessTest, InvalidOptionsGetTheDialogsMessagesAndExitTwo) {
       {{"--curve="}, "--curve"},
       {{"--simulate="}, "--simulate"},
       {{"--simulate", "8x-clv", "--curve-mode", "full"}, "--curve-mode"},
+      // Before the dialog's checks, which would refuse the pass count first.
+      {{"--passes", "0", "--user-rate", "4X"},
+       "--user-rate \"4X\" is not a whole number; it takes an even number of KB/s"},
   };
   for (const auto& c : refused) {
     const ProcessResult result = Cli(c.arguments);
