@@ -71,6 +71,12 @@ bool LogFailed(const TerminalView& view) {
   return false;
 }
 
+// Follows a file name refused: that its folder is not there, when that is why.
+std::string FolderNote(const std::string& path) {
+  const std::optional<std::string> note = MissingFolderNote(path);
+  return note ? *note + "\n" : "";
+}
+
 // The configuration dialog's checks, with its messages and in its order, and the terminal's
 // own checks of what the dialog lets through but the run would trip over at its end.
 std::optional<int> CheckOptions(CliOptions& options, std::ostream& err) {
@@ -86,6 +92,7 @@ std::optional<int> CheckOptions(CliOptions& options, std::ostream& err) {
   }
   if (auto message = CheckSettings(options.settings)) {
     err << *message << "\n";
+    if (*message == kInvalidLogNameMessage) err << FolderNote(options.settings.LogEdit);
     return kExitInvalidOptions;
   }
   if (auto message = CheckLogTarget(options.settings.LogEdit)) return InvalidOptions(err, *message);
@@ -93,7 +100,7 @@ std::optional<int> CheckOptions(CliOptions& options, std::ostream& err) {
     return InvalidOptions(err, *message);
   }
   if (!options.json_path.empty() && !JsonPathUsable(options.json_path)) {
-    err << "Invalid JSON filename.\n";
+    err << "Invalid JSON filename.\n" << FolderNote(options.json_path);
     return kExitInvalidOptions;
   }
   if (!options.curve_path.empty()) {

@@ -49,6 +49,18 @@ std::optional<std::string> CheckLogTarget(const std::string& name) {
   return std::nullopt;
 }
 
+std::optional<std::string> MissingFolderNote(const std::string& path) {
+  const std::string folder = fs::path(path).parent_path().string();
+  if (folder.empty()) return std::nullopt;
+  std::error_code error;
+  const fs::file_status status = fs::status(folder, error);
+  if (fs::is_directory(status)) return std::nullopt;
+  if (fs::exists(status)) return folder + " is not a folder: name a file in a folder.";
+  return "The folder " + folder +
+         " does not exist: create it, or name a file in a folder that "
+         "exists.";
+}
+
 bool JsonPathUsable(const std::string& path) {
   if (path == "-") return true;
   if (Exists(path)) return !IsFolder(path) && !CannotAppend(path);

@@ -17,6 +17,10 @@ std::optional<std::string> CheckLogNameLength(const std::string& name);
 // that cannot be opened for appending would fail only after the run.
 std::optional<std::string> CheckLogTarget(const std::string& name);
 
+// When a file cannot be made because the folder it names is not there: the line that says so,
+// with what to do; nothing otherwise.
+std::optional<std::string> MissingFolderNote(const std::string& path);
+
 // Whether the JSON file can be written ("-" is stdout).
 bool JsonPathUsable(const std::string& path);
 

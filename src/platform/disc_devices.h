@@ -43,4 +43,8 @@ class DiscDevices {
   virtual std::optional<DriveIdentity> Identify(const std::string& device) = 0;
 };
 
+// What this system asks of a user before a drive's device can be read, as a step to take; empty
+// when it asks nothing.
+std::string DeviceAccessStep();
+
 }  // namespace vantric

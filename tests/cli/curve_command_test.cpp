@@ -410,22 +410,53 @@ TEST(CurveCommandTest, AWholeDiscComesFromTheOneDriveThatHoldsOne) {
   EXPECT_NE(named.err.find("Whole disc: G: "), std::string::npos) << named.err;
 
   fs::remove(curve);
+  // What keeps the curve from a disc, then what to do: the other drives to name, the simulation.
+  const std::string try_simulation =
+      "  - or try a simulated drive: --simulate dvd-16x-cav (\"--simulate list\" shows them "
+      "all).\n";
   const struct {
     std::string device;
     std::function<void(Simulation&)> prepare;
     std::string message;
+    std::string next;
   } refused[] = {
       {"", with_drives({"F:"}, {"E:"}),
-       "Several drives hold a disc (D:, F:): name the one to read with --device.\n"},
-      {"E:", with_drives({}, {"E:"}), "E: reports no readable disc.\n"},
-      {"Q:", nullptr, "there is no drive Q:.\n"},
+       "Several drives hold a disc (D:, F:): name the one to read with --device.\n", ""},
+      {"", with_drives({}, {"D:", "E:"}),
+       "No disc in an optical drive:\n  D: reports no readable disc\n  E: reports no readable "
+       "disc\n",
+       "name a drive, or an image file of a disc, with --device DEV;\n" + try_simulation},
+      {"E:", with_drives({}, {"E:"}), "vantric-cli: E: reports no readable disc.\n",
+       "name another drive with --device: D:;\n" + try_simulation},
+      {"Q:", nullptr, "vantric-cli: there is no drive Q:.\n",
+       "name another drive with --device: D:;\n" + try_simulation},
   };
   for (const auto& r : refused) {
     const CliRun run = ScanInProcess(curve, r.device, r.prepare);
     EXPECT_EQ(run.code, kExitFailed) << r.message;
-    EXPECT_EQ(run.err, r.message);
+    EXPECT_EQ(run.err.substr(0, r.message.size()), r.message);
+    EXPECT_EQ(run.err.size() > r.message.size(), !r.next.empty()) << run.err;
+    if (!r.next.empty()) {
+      EXPECT_EQ(run.err.substr(r.message.size()).rfind("To read a whole disc:\n", 0), 0u);
+      EXPECT_TRUE(run.err.ends_with("  - or " + r.next)) << run.err;
+    }
     EXPECT_EQ(run.out, "");
   }
+  // No optical drive at all.
+  CliOptions options;
+  options.curve_path = curve;
+  options.whole_disc = true;
+  std::unique_ptr<Simulation> simulation = SimulationOf("8x-clv");
+  Machine without_drives(simulation->clock(), simulation->drives());
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCliOn(options, without_drives, out, err, false), kExitFailed);
+  EXPECT_EQ(err.str().rfind("No optical drive found.\nTo read a whole disc:\n", 0), 0u)
+      << err.str();
+  EXPECT_TRUE(
+      err.str().ends_with("  - or name a drive, or an image file of a disc, with --device "
+                          "DEV;\n" +
+                          try_simulation))
+      << err.str();
   EXPECT_FALSE(fs::exists(curve));
 }
 
