@@ -12,6 +12,8 @@
 #include "cli/whole_disc_command.h"
 #include "engine/engine.h"
 #include "engine/test_positions.h"
+#include "options/drive_folders.h"
+#include "options/program_options.h"
 #include "platform/files.h"
 #include "results/result_formats.h"
 #include "results/run_json.h"
@@ -24,6 +26,8 @@
 
 namespace vantric {
 namespace {
+
+constexpr const char* kCliProgram = "vantric-cli";
 
 void DescribeTestFile(Engine& engine, Drives& drives, const CliOptions& options,
                       const std::optional<DriveIdentity>& drive, std::ostream& err) {
@@ -68,6 +72,12 @@ bool LogFailed(const TerminalView& view) {
   return false;
 }
 
+// Follows a file name refused: that its folder is not there, when that is why.
+std::string FolderNote(const std::string& path) {
+  const std::optional<std::string> note = MissingFolderNote(path);
+  return note ? *note + "\n" : "";
+}
+
 // The configuration dialog's checks, with its messages and in its order, and the terminal's
 // own checks of what the dialog lets through but the run would trip over at its end.
 std::optional<int> CheckOptions(CliOptions& options, std::ostream& err) {
@@ -83,6 +93,7 @@ std::optional<int> CheckOptions(CliOptions& options, std::ostream& err) {
   }
   if (auto message = CheckSettings(options.settings)) {
     err << *message << "\n";
+    if (*message == kInvalidLogNameMessage) err << FolderNote(options.settings.LogEdit);
     return kExitInvalidOptions;
   }
   if (auto message = CheckLogTarget(options.settings.LogEdit)) return InvalidOptions(err, *message);
@@ -90,7 +101,7 @@ std::optional<int> CheckOptions(CliOptions& options, std::ostream& err) {
     return InvalidOptions(err, *message);
   }
   if (!options.json_path.empty() && !JsonPathUsable(options.json_path)) {
-    err << "Invalid JSON filename.\n";
+    err << "Invalid JSON filename.\n" << FolderNote(options.json_path);
     return kExitInvalidOptions;
   }
   if (!options.curve_path.empty()) {
@@ -108,8 +119,7 @@ std::optional<int> CheckOptions(CliOptions& options, std::ostream& err) {
 }  // namespace
 
 int InvalidOptions(std::ostream& err, const std::string& message) {
-  err << "vantric-cli: " << message << "\n"
-      << "Try 'vantric-cli --help' for more information.\n";
+  err << InvalidOptionsText(kCliProgram, message);
   return kExitInvalidOptions;
 }
 
@@ -125,7 +135,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     return kExitCompleted;
   }
   if (options.version) {
-    out << "vantric-cli " << kProgramVersion << "\n";
+    out << VersionText(kCliProgram, kProgramVersion);
     return kExitCompleted;
   }
   if (options.simulate_profile == "list") {

@@ -31,25 +31,6 @@ bool Exists(const std::string& path) {
 
 }  // namespace
 
-std::optional<std::string> CheckDriveFolders(const std::vector<std::string>& directories) {
-  for (const std::string& directory : directories) {
-    std::error_code error;
-    const fs::file_status status = fs::status(directory, error);
-    if (!fs::exists(status)) {
-      if (!error) error = std::make_error_code(std::errc::no_such_file_or_directory);
-      return "--drive " + directory + ": " + error.message() +
-             "; name the folder that holds the test disc's files";
-    }
-    if (!fs::is_directory(status)) {
-      return "--drive " + directory + " is not a folder; name the folder that holds DATA";
-    }
-    if (const int code = FolderAccessError(directory); code != 0) {
-      return "--drive " + directory + " cannot be read: " + SystemErrorText(code);
-    }
-  }
-  return std::nullopt;
-}
-
 std::optional<std::string> CheckLogNameLength(const std::string& name) {
   const size_t last = name.find_last_not_of(' ');
   if (last == std::string::npos || last < kTextFieldLength) return std::nullopt;
@@ -66,6 +47,18 @@ std::optional<std::string> CheckLogTarget(const std::string& name) {
   if (!Exists(name)) return std::nullopt;  // the dialog's check created it
   if (auto error = CannotAppend(name)) return "--log " + name + " cannot be written: " + *error;
   return std::nullopt;
+}
+
+std::optional<std::string> MissingFolderNote(const std::string& path) {
+  const std::string folder = fs::path(path).parent_path().string();
+  if (folder.empty()) return std::nullopt;
+  std::error_code error;
+  const fs::file_status status = fs::status(folder, error);
+  if (fs::is_directory(status)) return std::nullopt;
+  if (fs::exists(status)) return folder + " is not a folder: name a file in a folder.";
+  return "The folder " + folder +
+         " does not exist: create it, or name a file in a folder that "
+         "exists.";
 }
 
 bool JsonPathUsable(const std::string& path) {

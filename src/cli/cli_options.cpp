@@ -1,9 +1,11 @@
 #include "cli/cli_options.h"
 
 #include <sstream>
+#include <utility>
 
 #include "results/result_formats.h"
 #include "run/test_catalogue.h"
+#include "run/text_readers.h"
 
 namespace vantric {
 namespace {
@@ -38,8 +40,15 @@ std::optional<std::string> CheckValue(const std::string& name, const std::string
                                        : (name == "--json" || name == "--curve") && value.empty();
   if (no_name) return name + " needs a file name";
   if (name == "--device" && value.empty()) return std::string("--device needs a drive");
-  if (name == "--simulate" && value.empty()) {
-    return std::string("--simulate needs a profile name; \"--simulate list\" lists them");
+  // The dialog reads the digits before anything else: "2.5" would run two passes and "4X" a CPU
+  // test at 4 KB/s, without a word. A value it would read as another number than the one
+  // written is refused; one that holds no number at all reads as 0, which the dialog's own
+  // check refuses with its message.
+  for (const auto& [option, takes] : {std::pair{"--passes", "1 to 99 passes"},
+                                      std::pair{"--user-rate", "an even number of KB/s"}}) {
+    if (name == option && !IsWholeNumberText(value) && TextToInt(value) != 0) {
+      return name + " \"" + value + "\" is not a whole number; it takes " + takes;
+    }
   }
   // The report writes these texts as they are, each on a line of its own.
   const bool report_text = name == "--drive-info" || name == "--controller-info" ||
@@ -72,17 +81,14 @@ std::string TestListHelp() {
 }  // namespace
 
 std::string CliUsage() {
-  return "Usage: vantric-cli [NET] [options]\n"
-         "  or:  vantric-cli compare FILE... [--with LIST] [--json FILE] [--chart FILE.svg]\n"
-         "Runs the CD-ROM benchmark without a window and prints the report on stdout.\n"
-         "\n"
-         "  NET                  also look for the test disc on network drives (first argument)\n"
-         "  --drive DIR          treat DIR as the root of a CD-ROM drive (repeatable)\n"
-         "  --simulate PROFILE   a simulated drive on a virtual clock; \"--simulate list\" lists\n"
-         "                       the profiles\n" +
-         TestListHelp() +
-         "  --user-rate KPS      also run the CPU test at KPS (an even number of KB/s)\n"
-         "  --passes N           number of passes, 1 to 99 (default 1)\n"
+  return std::string(
+             "Usage: vantric-cli [NET] [options]\n"
+             "  or:  vantric-cli compare FILE... [--with LIST] [--json FILE] [--chart FILE.svg]\n"
+             "Runs the CD-ROM benchmark without a window and prints the report on stdout.\n"
+             "\n") +
+         kProgramOptionsHelp + TestListHelp() +
+         "  --user-rate KPS      also run the CPU test at KPS (a whole, even number of KB/s)\n"
+         "  --passes N           a whole number of passes, 1 to 99 (default 1)\n"
          "  --log FILE           append the report to FILE (CR LF line ends)\n"
          "  --drive-info TEXT    CD-ROM drive make and model, for the report; \"auto\": as the\n"
          "                       drive names itself\n"
@@ -101,9 +107,8 @@ std::string CliUsage() {
          "                       the ranges that cannot be read mapped\n"
          "  --device DEV         the drive for --whole-disc (/dev/sr1, or E: on Windows);\n"
          "                       default: the one optical drive that holds a disc\n"
-         "  --quiet              no progress display\n"
-         "  -h, --help           show this text\n"
-         "  --version            show the version\n"
+         "  --quiet              no progress display\n" +
+         kInformationOptionsHelp +
          "\n"
          "An option's value may also follow an equals sign: --passes=3. The three texts for\n"
          "the report are one line each.\n"
@@ -133,37 +138,14 @@ std::string CliUsage() {
          "  130  cancelled\n";
 }
 
-std::string OptionName(const std::string& argument) {
-  const size_t equals = argument.rfind("--", 0) == 0 ? argument.find('=') : std::string::npos;
-  return argument.substr(0, equals);
-}
-
-std::optional<std::string> OptionValue(const std::vector<std::string>& arguments, size_t* i) {
-  const std::string& argument = arguments[*i];
-  const size_t name_length = OptionName(argument).size();
-  if (name_length < argument.size()) return argument.substr(name_length + 1);
-  if (*i + 1 == arguments.size()) return std::nullopt;
-  return arguments[++*i];
-}
-
 std::optional<std::string> ParseCliOptions(const std::vector<std::string>& arguments,
                                            CliOptions* options) {
   *options = CliOptions();
-  size_t i = 0;
-  if (!arguments.empty() && arguments[0] == "NET") {
-    options->net = true;
-    i = 1;
-  }
-  for (; i < arguments.size(); ++i) {
+  for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
-    if (argument == "-h" || argument == "--help") {
-      options->help = true;
-      continue;
-    }
-    if (argument == "--version") {
-      options->version = true;
-      continue;
-    }
+    bool taken = false;
+    if (auto error = ReadProgramOption(arguments, &i, options, &taken)) return error;
+    if (taken) continue;
     if (argument == "--quiet") {
       options->quiet = true;
       continue;
@@ -172,18 +154,16 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
       options->whole_disc = true;
       continue;
     }
-    if (argument == "NET") return std::string("NET must be the first argument");
     const std::string name = OptionName(argument);
     const bool has_equals = name.size() < argument.size();
-    static const char* const kWithValue[] = {
-        "--drive", "--simulate",   "--tests",           "--user-rate",     "--passes",
-        "--log",   "--drive-info", "--controller-info", "--computer-info", "--json",
-        "--curve", "--curve-mode", "--device"};
+    static const char* const kWithValue[] = {"--tests",         "--user-rate",  "--passes",
+                                             "--log",           "--drive-info", "--controller-info",
+                                             "--computer-info", "--json",       "--curve",
+                                             "--curve-mode",    "--device"};
     bool takes_value = false;
     for (const char* known : kWithValue) takes_value = takes_value || name == known;
     if (!takes_value) {
-      if (has_equals && (name == "--help" || name == "--version" || name == "--quiet" ||
-                         name == "--whole-disc")) {
+      if (has_equals && (name == "--quiet" || name == "--whole-disc")) {
         return name + " takes no value";
       }
       return "unknown argument: " + argument;
@@ -193,14 +173,9 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
     const std::string& value = *given;
     if (auto error = CheckValue(name, value)) return error;
     TestSettings& s = options->settings;
-    const bool benchmark_only = name != "--drive" && name != "--simulate" && name != "--curve" &&
-                                name != "--curve-mode" && name != "--device";
+    const bool benchmark_only = name != "--curve" && name != "--curve-mode" && name != "--device";
     if (benchmark_only && options->benchmark_option.empty()) options->benchmark_option = name;
-    if (name == "--drive") {
-      options->drive_directories.push_back(value);
-    } else if (name == "--simulate") {
-      options->simulate_profile = value;
-    } else if (name == "--tests") {
+    if (name == "--tests") {
       if (auto error = SelectTests(value, &s)) return error;
     } else if (name == "--user-rate") {
       s.cpuuser = true;
@@ -229,9 +204,7 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
       options->json_path = value;
     }
   }
-  if (!options->simulate_profile.empty() && !options->drive_directories.empty()) {
-    return std::string("--simulate and --drive cannot be used together");
-  }
+  if (auto error = CheckProgramOptions(*options)) return error;
   if (options->curve_mode_given && options->curve_path.empty()) {
     return std::string("--curve-mode belongs to --curve, which is not given");
   }

@@ -5,16 +5,14 @@
 #include <vector>
 
 #include "curve/transfer_curve.h"
+#include "options/program_options.h"
 #include "run/test_settings.h"
 
 namespace vantric {
 
-// What the command line asks for.
-struct CliOptions {
-  bool net = false;  // NET: network drives join the search for the test disc
-  std::vector<std::string> drive_directories;
-  std::string simulate_profile;  // empty: real drives; "list": print the profiles
-  TestSettings settings;         // the configuration dialog's fields, before its checks
+// What the command line asks for: what the desktop program takes too, and the terminal's own.
+struct CliOptions : ProgramOptions {
+  TestSettings settings;  // the configuration dialog's fields, before its checks
   std::string drive_info, controller_info, computer_info;
   std::string json_path;   // empty: no JSON; "-": stdout
   std::string curve_path;  // empty: the benchmark; otherwise the transfer-rate curve's file
@@ -25,8 +23,6 @@ struct CliOptions {
   // The first option given that belongs to the benchmark only, for refusing it with --curve.
   std::string benchmark_option;
   bool quiet = false;
-  bool help = false;
-  bool version = false;
 };
 
 // Reads the arguments after the program name; the message when they cannot be used. The
@@ -35,12 +31,5 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
                                            CliOptions* options);
 
 std::string CliUsage();
-
-// An option that takes a value, given as "--name=value" or as "--name value".
-// The name of the option at `argument`: "--passes" of "--passes=3" as well as of "--passes".
-std::string OptionName(const std::string& argument);
-// Its value: after the equals sign, or the next argument (*i then moves on to it); nothing when
-// neither is there.
-std::optional<std::string> OptionValue(const std::vector<std::string>& arguments, size_t* i);
 
 }  // namespace vantric

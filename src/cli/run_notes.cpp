@@ -86,6 +86,22 @@ std::string NoDiscHelp(Drives& drives, const std::vector<std::string>& searched,
          "  - or try a simulated drive: --simulate 8x-clv (\"--simulate list\" shows them all).\n";
 }
 
+std::string WholeDiscHelp(DiscDevices& devices, const std::string& named) {
+  std::string others;
+  for (const std::string& device : devices.List()) {
+    if (device != named) others += (others.empty() ? "" : ", ") + device;
+  }
+  const std::string access = DeviceAccessStep();
+  return "To read a whole disc:\n"
+         "  - put a disc in an optical drive;\n" +
+         (access.empty() ? "" : "  - " + access + ";\n") + "  - or name " +
+         (named.empty() || others.empty() ? "a drive, or an image file of a disc, with --device DEV"
+                                          : "another drive with --device: " + others) +
+         ";\n"
+         "  - or try a simulated drive: --simulate dvd-16x-cav (\"--simulate list\" shows them "
+         "all).\n";
+}
+
 std::optional<std::string> CpuTestsWithoutRead16(const TestSettings& settings) {
   if (settings.read16) return std::nullopt;
   for (const CatalogueTest& test : kTestCatalogue) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/disc_devices.h"
 #include "platform/disc_file.h"
 #include "platform/drives.h"
 #include "run/test_results.h"
@@ -27,6 +28,11 @@ std::string TestFileLine(const std::string& local_path, ReadMode mode,
 // such as "D:") and what to do next.
 std::string NoDiscHelp(Drives& drives, const std::vector<std::string>& searched,
                        const std::vector<std::string>& drive_directories);
+
+// Follows what keeps a whole-disc curve from a disc (no optical drive, no disc in one, a drive
+// named with --device that cannot be read): what to do next. `named` is the drive that
+// --device names; empty when it names none.
+std::string WholeDiscHelp(DiscDevices& devices, const std::string& named);
 
 // Before a run: CPU tests asked for that cannot run because the 16k read test is not.
 std::optional<std::string> CpuTestsWithoutRead16(const TestSettings& settings);

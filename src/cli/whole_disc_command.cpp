@@ -8,8 +8,8 @@ namespace vantric {
 namespace {
 
 // The one drive that holds a disc; empty, with what was found in *problem, when there is not
-// exactly one.
-std::string FindDiscDrive(DiscDevices& devices, std::string* problem) {
+// exactly one. `*several` says whether more than one holds a disc.
+std::string FindDiscDrive(DiscDevices& devices, std::string* problem, bool* several) {
   const std::vector<std::string> drives = devices.List();
   std::vector<std::string> holding;
   std::string others;
@@ -21,6 +21,7 @@ std::string FindDiscDrive(DiscDevices& devices, std::string* problem) {
       others += "  " + why + "\n";
     }
   }
+  *several = holding.size() > 1;
   if (holding.size() == 1) return holding.front();
   if (drives.empty()) {
     *problem = "No optical drive found.\n";
@@ -41,13 +42,17 @@ int RunWholeDiscCommand(const CliOptions& options, Machine& machine, Engine& eng
                         bool show_progress) {
   DiscDevices& devices = machine.disc_devices();
   std::string problem;
+  bool several = false;
   const std::string device =
-      options.device.empty() ? FindDiscDrive(devices, &problem) : options.device;
+      options.device.empty() ? FindDiscDrive(devices, &problem, &several) : options.device;
   if (problem.empty() && !device.empty()) problem = devices.DiscProblem(device);
   std::unique_ptr<DiscFile> disc;
   if (problem.empty()) disc = devices.Open(device, &problem);
   if (!disc) {
-    err << problem << (problem.ends_with('\n') ? "" : ".\n");
+    // The drive the command line named is the command line's fault, and said as such.
+    err << (options.device.empty() ? "" : "vantric-cli: ") << problem
+        << (problem.ends_with('\n') ? "" : ".\n");
+    if (!several) err << WholeDiscHelp(devices, options.device);
     return kExitFailed;
   }
   const std::optional<DriveIdentity> drive = devices.Identify(device);

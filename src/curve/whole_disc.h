@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "drive/disc_medium.h"
 #include "curve/transfer_curve.h"
+#include "platform/disc_medium.h"
 
 namespace vantric {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "drive/disc_medium.h"
+#include "platform/disc_medium.h"
 #include "drive/mmc.h"
 
 namespace vantric {

@@ -54,4 +54,8 @@ class DiscDevices {
   virtual std::string BusOf(const std::string& /*device*/) { return ""; }
 };
 
+// What this system asks of a user before a drive's device can be read, as a step to take; empty
+// when it asks nothing.
+std::string DeviceAccessStep();
+
 }  // namespace vantric

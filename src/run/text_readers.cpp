@@ -52,26 +52,42 @@ int32_t InSignedRange(std::optional<int64_t> value) {
   return static_cast<int32_t>(*value);
 }
 
+// A number as a dialog's field holds it: the sign or "$" taken off the digits.
+struct NumberText {
+  bool negative = false;
+  int base = 10;
+  std::string_view body;
+};
+
+NumberText SplitNumber(std::string_view text) {
+  NumberText number{false, 10, StripBlanks(text.substr(0, kNumberFieldLength))};
+  std::string_view& body = number.body;
+  if (!body.empty() && (body.front() == '-' || body.front() == '+')) {
+    number.negative = body.front() == '-';
+    body.remove_prefix(1);
+  } else if (!body.empty() && body.front() == '$') {
+    number.base = 16;
+    body.remove_prefix(1);
+  }
+  return number;
+}
+
 }  // namespace
 
 int32_t TextToInt(std::string_view text) {
-  text = StripBlanks(text.substr(0, kNumberFieldLength));
-  bool negative = false;
-  int base = 10;
-  std::string_view body = text;
-  if (!body.empty() && (body.front() == '-' || body.front() == '+')) {
-    negative = body.front() == '-';
-    body.remove_prefix(1);
-  } else if (!body.empty() && body.front() == '$') {
-    base = 16;
-    body.remove_prefix(1);
-  }
-  const Digits digits = ReadDigits(body, base);
-  if (digits.count > 0 && digits.count == body.size()) {
+  const NumberText number = SplitNumber(text);
+  const Digits digits = ReadDigits(number.body, number.base);
+  if (digits.count > 0 && digits.count == number.body.size()) {
     if (!digits.value) return 0;
-    return InSignedRange(negative ? -*digits.value : *digits.value);
+    return InSignedRange(number.negative ? -*digits.value : *digits.value);
   }
   return InSignedRange(digits.count > 0 ? digits.value : 0);
+}
+
+bool IsWholeNumberText(std::string_view text) {
+  if (text.find_first_not_of(' ', kNumberFieldLength) != std::string_view::npos) return false;
+  const NumberText number = SplitNumber(text);
+  return !number.body.empty() && ReadDigits(number.body, number.base).count == number.body.size();
 }
 
 std::string TrimBlanks(std::string_view text) {

@@ -12,6 +12,9 @@ namespace vantric {
 // the digits before the first non-digit, unsigned; 0 when there are none, and 0 for a number
 // beyond the signed 32-bit range.
 int32_t TextToInt(std::string_view text);
+// Whether TextToInt reads the whole text as its number: blanks, then a sign or "$", then digits
+// only, then blanks, all within the characters it looks at.
+bool IsWholeNumberText(std::string_view text);
 
 // How many characters of a dialog's text field are kept.
 inline constexpr size_t kTextFieldLength = 160;

@@ -6,8 +6,8 @@
 namespace vantric {
 namespace {
 
-constexpr double kSectorsPerSecondAt1x = 75;
 constexpr double kKilobytesPerSector = 2;
+constexpr double kBytesPerSector = 2048;
 
 }  // namespace
 
@@ -21,7 +21,8 @@ double DriveModel::RadiusMm(double sector) const {
 }
 
 double DriveModel::MediaSectorsPerSecond(double sector) const {
-  double rate = parameters_.nominal_x * kSectorsPerSecondAt1x;
+  double rate = parameters_.nominal_x *
+                static_cast<double>(OneXBytesPerSecond(parameters_.medium)) / kBytesPerSector;
   if (parameters_.spin == SpinMode::kCav) rate *= RadiusMm(sector) / parameters_.outer_radius_mm;
   if (faults_ != nullptr && faults_->IsSlow(sector)) rate /= faults_->slow_factor;
   return rate;

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/disc_medium.h"
+
 namespace vantric {
 
 enum class SpinMode {
@@ -13,7 +15,10 @@ enum class SpinMode {
 // reads like a data sheet and the benchmark's results can be predicted from it.
 struct DriveParameters {
   SpinMode spin = SpinMode::kClv;
-  // Multiples of 150 KB/s (75 sectors/s); for CAV, the speed at the outer edge of the disc.
+  // The kind of disc the drive reads, and so what its X is.
+  DiscMedium medium = DiscMedium::kCd;
+  // Multiples of the medium's single speed (a CD's 150 KB/s, 75 sectors/s); for CAV, the speed
+  // at the outer edge of the disc.
   double nominal_x = 1;
 
   // Seek time over a radial distance d: settle + (full_stroke - settle) * sqrt(d / span), where

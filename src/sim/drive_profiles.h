@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "sim/drive_faults.h"
 #include "sim/drive_parameters.h"
 
 namespace vantric {
@@ -13,6 +14,8 @@ struct DriveProfile {
   std::string_view name;
   std::string_view description;  // one line for --simulate list
   DriveParameters parameters;
+  // What the disc in the drive does not read; nothing on a sound disc.
+  DriveFaults faults;
 };
 
 std::span<const DriveProfile> DriveProfiles();

@@ -7,13 +7,15 @@ namespace vantric {
 Simulation::Simulation(const DriveProfile& profile, int64_t test_file_bytes)
     : profile_(profile),
       clock_(VirtualClock::kDefaultFrequency, kSimulatedPollNanoseconds),
-      drive_(profile.parameters) {
+      drive_(profile.parameters),
+      faults_(profile.faults) {
   drive_.UseFaults(&faults_);
   drives_.SetDriveType('D', DRIVE_CDROM);
   drives_.AddFile(kSimulatedTestFilePath, [this, test_file_bytes] {
     return std::make_unique<SimulatedDiscFile>(clock_, drive_, test_file_bytes, faults_);
   });
-  InsertWholeDisc(profile.parameters.disc_sectors * 2048, kProfileCdRom);
+  InsertWholeDisc(profile.parameters.disc_sectors * 2048,
+                  PressedDiscProfile(profile.parameters.medium));
 }
 
 void Simulation::InsertWholeDisc(int64_t bytes, std::optional<uint16_t> profile) {

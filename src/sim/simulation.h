@@ -25,7 +25,7 @@ inline constexpr const char* kSimulatedTestFilePath = "D:\\DATA\\VANTRIC.DAT";
 
 // Everything a front end needs for --simulate PROFILE: a virtual clock, and a drive table in
 // which D: is a CD-ROM drive holding the test file on a simulated drive of the profile. The
-// same drive, as a device, holds a whole CD as long as the profile's disc.
+// same drive, as a device, holds a whole disc of the profile's medium and size.
 class Simulation {
  public:
   explicit Simulation(const DriveProfile& profile,
@@ -37,7 +37,7 @@ class Simulation {
   TableDrives& drives() { return drives_; }
   TableDiscDevices& disc_devices() { return disc_devices_; }
   DriveModel& drive() { return drive_; }
-  // What the drive fails to read; none unless a test sets some.
+  // What the drive fails to read: the profile's, unless a test sets others.
   DriveFaults& faults() { return faults_; }
   const DriveProfile& profile() const { return profile_; }
 

@@ -85,6 +85,38 @@ TEST(CliOptionsTest, ALogNameIsRefusedExactlyWhenTheRunWouldCutIt) {
   }
 }
 
+// The dialog reads the digits before anything else; what it would read as another number than
+// the one written is refused with what the option takes, the rest left to its checks.
+TEST(CliOptionsTest, ANumberTheDialogWouldReadAsAnotherIsRefused) {
+  const std::string passes = "1 to 99 passes", rate = "an even number of KB/s";
+  const std::string beyond_the_field = std::string(23, ' ') + "12";  // the dialog reads 1
+  const struct {
+    std::string name, value, takes;
+  } refused[] = {
+      {"--passes", "1e1", passes},
+      {"--passes", "2.5", passes},
+      {"--passes", "-2.5", passes},
+      {"--passes", "3 passes", passes},
+      {"--passes", beyond_the_field, passes},
+      {"--user-rate", "4X", rate},
+      {"--user-rate", "300.5", rate},
+      {"--user-rate", "$12G", rate},
+  };
+  CliOptions o;
+  for (const auto& c : refused) {
+    EXPECT_EQ(Parse({c.name + "=" + c.value}, &o),
+              c.name + " \"" + c.value + "\" is not a whole number; it takes " + c.takes);
+  }
+  for (const std::string& value :
+       {std::string("3"), std::string(" 3 "), std::string("+3"), std::string("-3"),
+        std::string("$A"), std::string("x"), std::string("0.5"), std::string(""),
+        std::string(23, ' ') + "1", std::string(24, '9')}) {
+    ASSERT_EQ(Parse({"--passes", value, "--user-rate", value}, &o), std::nullopt) << value;
+    EXPECT_EQ(o.settings.PassEdit, value);
+    EXPECT_EQ(o.settings.userval, value);
+  }
+}
+
 TEST(CliOptionsTest, AllSelectsEveryTestButTheUserRate) {
   CliOptions o;
   ASSERT_EQ(Parse({"--tests", "all"}, &o), std::nullopt);

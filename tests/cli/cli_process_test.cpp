@@ -34,6 +34,12 @@ TEST(CliProcessTest, HelpAndVersion) {
 TEST(CliProcessTest, InvalidOptionsGetTheDialogsMessagesAndExitTwo) {
   ScratchDir dir("cli-invalid");
   const std::string missing_folder_log = (dir.path() / "no" / "such.log").string();
+  const std::string no_folder = "The folder " + (dir.path() / "no").string() +
+                                " does not exist: create it, or name a file in a folder that "
+                                "exists.\n";
+  ScratchDir elsewhere("cli-invalid-file");
+  const fs::path file = elsewhere.path() / "file";
+  std::ofstream(file) << "x";
   const struct {
     std::vector<std::string> arguments;
     std::string message;
@@ -45,7 +51,10 @@ TEST(CliProcessTest, InvalidOptionsGetTheDialogsMessagesAndExitTwo) {
       {{"--user-rate", "301", "--passes", "x"}, "Invalid number of test passes.\n"},
       {{"--user-rate", "301"}, "Invalid speed for user selected CPU test.\n"},
       {{"--user-rate", "-300"}, "Invalid speed for user selected CPU test.\n"},
-      {{"--log", missing_folder_log}, "Invalid log filename.\n"},
+      // The dialog's message, then why: the folder named is not there.
+      {{"--log", missing_folder_log}, "Invalid log filename.\n" + no_folder},
+      {{"--log", (file / "such.log").string()},
+       "Invalid log filename.\n" + file.string() + " is not a folder: name a file in a folder.\n"},
       {{"--passes=100"}, "Invalid number of test passes.\n"},
       // The dialog's own checks come before the terminal's.
       {{"--passes", "0", "--log", std::string(200, 'x')}, "Invalid number of test passes.\n"},
@@ -85,6 +94,9 @@ TEST(CliProcessTest, InvalidOptionsGetTheDialogsMessagesAndExitTwo) {
       {{"--curve="}, "--curve"},
       {{"--simulate="}, "--simulate"},
       {{"--simulate", "8x-clv", "--curve-mode", "full"}, "--curve-mode"},
+      // Before the dialog's checks, which would refuse the pass count first.
+      {{"--passes", "0", "--user-rate", "4X"},
+       "--user-rate \"4X\" is not a whole number; it takes an even number of KB/s"},
   };
   for (const auto& c : refused) {
     const ProcessResult result = Cli(c.arguments);
@@ -224,7 +236,13 @@ TEST(CliProcessTest, AnUnwritableJsonFileIsRefusedBeforeTheRun) {
        {fs::path("/proc/vantric.json"), dir.path(), dir.path() / "no" / "x"}) {
     const ProcessResult result = Cli({"--simulate", "8x-clv", "--json", bad.string()});
     EXPECT_EQ(result.exit_code, 2) << bad;
-    EXPECT_EQ(result.err, "Invalid JSON filename.\n");
+    // Only a folder that is not there is worth a word of its own.
+    const std::string folder_note =
+        bad.parent_path() == dir.path() / "no"
+            ? "The folder " + bad.parent_path().string() +
+                  " does not exist: create it, or name a file in a folder that exists.\n"
+            : "";
+    EXPECT_EQ(result.err, "Invalid JSON filename.\n" + folder_note);
     EXPECT_EQ(result.out, "");
   }
   EXPECT_TRUE(fs::is_empty(dir.path()));

@@ -46,7 +46,7 @@ std::string Rounded(double value) {
   return std::to_string(static_cast<long long>(std::nearbyint(value)));
 }
 
-// Two simulated runs side by side, the slower first, with every simulated drive for reference:
+// Two simulated runs side by side, the slower first, with the CD drives for reference:
 // each row holds the files' figures as the report writes them, the percent and verdict follow
 // from the files' full-precision values, and each reference column is a fresh run's.
 TEST(CompareCommandTest, TwoRunsSideBySideWithFreshReferenceRuns) {

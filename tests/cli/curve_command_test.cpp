@@ -7,8 +7,9 @@
 #include "cli/cli_app.h"
 #include "cli_in_process.h"
 #include "cli_test_files.h"
-#include "drive/disc_medium.h"
+#include "drive_prediction.h"
 #include "json_reader.h"
+#include "platform/disc_medium.h"
 #include "results/curve_json.h"
 #include "results/result_file.h"
 #include "results/result_formats.h"
@@ -117,8 +118,7 @@ TEST(CurveCommandTest, AFailedReadEndsItWithExitThreeAndNoFile) {
   auto simulation = MakeSimulation("8x-clv", &error);
   // Inside the timed megabyte of the stretch from sector 99000, which reads 8 sectors at a time
   // from 99001.
-  simulation->faults().first_bad_sector = 99'100;
-  simulation->faults().end_bad_sector = 99'101;
+  simulation->faults().unreadable = {{99'100, 99'101}};
   Machine machine(std::move(simulation));
   std::ostringstream out, err;
   EXPECT_EQ(RunCliOn(options, machine, out, err, false), kExitReadFailed);
@@ -167,8 +167,7 @@ TEST(CurveCommandTest, AWholeDiscsReportAndFilesListWhatItCouldNotRead) {
     SCOPED_TRACE(name);
     const fs::path file = dir.path() / name;
     const CliRun run = ScanInProcess(file.string(), "", [&](Simulation& simulation) {
-      simulation.faults().first_bad_sector = kFirst;
-      simulation.faults().end_bad_sector = kEnd;
+      simulation.faults().unreadable = {{kFirst, kEnd}};
     });
     ASSERT_EQ(run.code, kExitReadFailed) << run.err;
     EXPECT_NE(run.err.find("Whole disc: D: (simulated reads), 681984000 bytes\n"),
@@ -240,51 +239,58 @@ TEST(CurveCommandTest, AWholeDiscsReportAndFilesListWhatItCouldNotRead) {
   }
 }
 
-// A DVD's drive names its medium; its rates are then in DVD X, in every file and the report.
-TEST(CurveCommandTest, AWholeDvdIsMeasuredInDvdX) {
-  constexpr double kDvdX = 16;
-  constexpr double kDvdOneXKbps = 1'385'000 / 1024.0;
-  DriveProfile dvd = *FindDriveProfile("ideal-8x-clv");
-  dvd.parameters.nominal_x = kDvdX * 1'385'000 / 153'600;
-  dvd.parameters.disc_sectors = 2'295'104;  // 4.7 GB
-  ScratchDir dir("curve-dvd");
-  const fs::path file = dir.path() / "dvd.json";
-  CliOptions options;
-  options.curve_path = file.string();
-  options.whole_disc = true;
-  auto simulation = std::make_unique<Simulation>(dvd);
-  simulation->InsertWholeDisc(dvd.parameters.disc_sectors * 2048, kProfileDvdRom);
-  Machine machine(std::move(simulation));
-  std::ostringstream out, err;
-  ASSERT_EQ(RunCliOn(options, machine, out, err, false), kExitCompleted) << err.str();
+// Every simulated drive holds a whole disc of its own medium, measured in that medium's X as
+// its parameters predict, in the file and the report; compare reads the points back in the same
+// X. The worn disc's damage is mapped within what its drive cannot read, with exit code 3.
+TEST(CurveCommandTest, EverySimulatedDiscIsMeasuredInItsMediumsX) {
+  ScratchDir dir("curve-media");
+  for (const DriveProfile& profile : DriveProfiles()) {
+    SCOPED_TRACE(profile.name);
+    const DriveParameters& drive = profile.parameters;
+    const fs::path file = dir.path() / (std::string(profile.name) + ".json");
+    const CliRun run = ScanInProcess(file.string(), "", nullptr, std::string(profile.name));
+    const std::vector<SectorRange>& damage = profile.faults.unreadable;
+    ASSERT_EQ(run.code, damage.empty() ? kExitCompleted : kExitReadFailed) << run.err;
 
-  const JsonObject json = ParseFlatJson(FileText(file));
-  EXPECT_EQ(std::get<std::string>(json.at("WholeDisc.Medium")), "DVD");
-  EXPECT_EQ(std::get<std::string>(json.at("WholeDisc.MediumFrom")), "drive");
-  EXPECT_EQ(std::get<double>(json.at("WholeDisc.OneXBytesPerSecond")), 1'385'000);
-  ASSERT_EQ(std::get<double>(json.at("Points")), 100);
-  for (int i = 0; i < 100; ++i) {
-    const std::string at = "Points." + std::to_string(i) + ".";
-    const double kbps = std::get<double>(json.at(at + "Kbps"));
-    EXPECT_DOUBLE_EQ(std::get<double>(json.at(at + "X")), kbps / kDvdOneXKbps) << i;
+    const JsonObject json = ParseFlatJson(FileText(file));
+    const auto number = [&json](const std::string& key) { return std::get<double>(json.at(key)); };
+    const std::string medium(MediumName(drive.medium));
+    EXPECT_EQ(std::get<std::string>(json.at("WholeDisc.Medium")), medium);
+    EXPECT_EQ(std::get<std::string>(json.at("WholeDisc.MediumFrom")), "drive");
+    EXPECT_EQ(number("WholeDisc.OneXBytesPerSecond"), OneXBytesPerSecond(drive.medium));
+    EXPECT_EQ(number("WholeDisc.Sectors"), drive.disc_sectors);
+    EXPECT_NE(run.out.find("; " + OneXText(drive.medium) + "\n"), std::string::npos) << run.out;
+
+    const DrivePrediction predict(drive, kSimulatedPollNanoseconds * 1e-9);
+    const double one_x_kbps = OneXKbps(drive.medium);
+    const auto points = static_cast<int>(number("Points"));
+    EXPECT_GT(points, 95);
+    for (int i = 0; i < points; ++i) {
+      const std::string at = "Points." + std::to_string(i) + ".";
+      const double kbps = number(at + "Kbps");
+      EXPECT_DOUBLE_EQ(number(at + "X"), kbps / one_x_kbps) << i;
+      const double sector = number(at + "PositionMB") * 512;
+      const double slowed = profile.faults.IsSlow(sector) ? profile.faults.slow_factor : 1;
+      EXPECT_NEAR(kbps, predict.SequentialKbps(sector, 8) / slowed, kbps * 0.01) << i;
+    }
+    const auto ranges = static_cast<size_t>(number("WholeDisc.Unreadable"));
+    EXPECT_EQ(ranges == 0, damage.empty());
+    for (size_t r = 0; r < ranges; ++r) {
+      const std::string at = "WholeDisc.Unreadable." + std::to_string(r) + ".";
+      const auto first = static_cast<int64_t>(number(at + "FirstSector"));
+      const auto last = static_cast<int64_t>(number(at + "LastSector"));
+      EXPECT_TRUE(
+          std::any_of(damage.begin(), damage.end(),
+                      [&](const SectorRange& bad) { return first >= bad.first && last < bad.end; }))
+          << first << " to " << last;
+    }
+    const std::optional<ResultFile> read_back =
+        ResultFromJson(FileText(file), file.filename().string(), nullptr);
+    ASSERT_TRUE(read_back.has_value());
+    ASSERT_EQ(read_back->points.size(), static_cast<size_t>(points));
+    EXPECT_DOUBLE_EQ(read_back->points[points / 2].X(),
+                     number("Points." + std::to_string(points / 2) + ".X"));
   }
-  // Each read costs the simulated machine a microsecond of reading the clock.
-  EXPECT_NEAR(std::get<double>(json.at("AverageX")), kDvdX, kDvdX * 0.003);
-  // compare reads the points back in the same X.
-  std::string error;
-  const std::optional<ResultFile> read_back = ResultFromJson(FileText(file), "dvd.json", &error);
-  ASSERT_TRUE(read_back.has_value()) << error;
-  ASSERT_EQ(read_back->points.size(), 100u);
-  EXPECT_DOUBLE_EQ(read_back->points[37].X(), std::get<double>(json.at("Points.37.X")));
-  const std::string report = out.str();
-  std::smatch start;
-  ASSERT_TRUE(
-      std::regex_search(report, start, std::regex("\nStart: +([0-9.]+)X \\(([0-9]+) kps\\)\n")))
-      << report;
-  const double start_x = std::get<double>(json.at("StartX"));
-  EXPECT_NEAR(std::stod(start[1]), start_x, 0.05);
-  EXPECT_NEAR(std::stod(start[2]), start_x * kDvdOneXKbps, 0.5);
-  EXPECT_NE(report.find("; DVD 1X = 1,385,000 B/s\n"), std::string::npos) << report;
 }
 
 // The drive read is the one that holds a disc, or the one --device names; anything else is
@@ -315,22 +321,53 @@ TEST(CurveCommandTest, AWholeDiscComesFromTheOneDriveThatHoldsOne) {
   EXPECT_NE(named.err.find("Whole disc: G: "), std::string::npos) << named.err;
 
   fs::remove(curve);
+  // What keeps the curve from a disc, then what to do: the other drives to name, the simulation.
+  const std::string try_simulation =
+      "  - or try a simulated drive: --simulate dvd-16x-cav (\"--simulate list\" shows them "
+      "all).\n";
   const struct {
     std::string device;
     std::function<void(Simulation&)> prepare;
     std::string message;
+    std::string next;
   } refused[] = {
       {"", with_drives({"F:"}, {"E:"}),
-       "Several drives hold a disc (D:, F:): name the one to read with --device.\n"},
-      {"E:", with_drives({}, {"E:"}), "E: reports no readable disc.\n"},
-      {"Q:", nullptr, "there is no drive Q:.\n"},
+       "Several drives hold a disc (D:, F:): name the one to read with --device.\n", ""},
+      {"", with_drives({}, {"D:", "E:"}),
+       "No disc in an optical drive:\n  D: reports no readable disc\n  E: reports no readable "
+       "disc\n",
+       "name a drive, or an image file of a disc, with --device DEV;\n" + try_simulation},
+      {"E:", with_drives({}, {"E:"}), "vantric-cli: E: reports no readable disc.\n",
+       "name another drive with --device: D:;\n" + try_simulation},
+      {"Q:", nullptr, "vantric-cli: there is no drive Q:.\n",
+       "name another drive with --device: D:;\n" + try_simulation},
   };
   for (const auto& r : refused) {
     const CliRun run = ScanInProcess(curve, r.device, r.prepare);
     EXPECT_EQ(run.code, kExitFailed) << r.message;
-    EXPECT_EQ(run.err, r.message);
+    EXPECT_EQ(run.err.substr(0, r.message.size()), r.message);
+    EXPECT_EQ(run.err.size() > r.message.size(), !r.next.empty()) << run.err;
+    if (!r.next.empty()) {
+      EXPECT_EQ(run.err.substr(r.message.size()).rfind("To read a whole disc:\n", 0), 0u);
+      EXPECT_TRUE(run.err.ends_with("  - or " + r.next)) << run.err;
+    }
     EXPECT_EQ(run.out, "");
   }
+  // No optical drive at all.
+  CliOptions options;
+  options.curve_path = curve;
+  options.whole_disc = true;
+  std::unique_ptr<Simulation> simulation = SimulationOf("8x-clv");
+  Machine without_drives(simulation->clock(), simulation->drives());
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCliOn(options, without_drives, out, err, false), kExitFailed);
+  EXPECT_EQ(err.str().rfind("No optical drive found.\nTo read a whole disc:\n", 0), 0u)
+      << err.str();
+  EXPECT_TRUE(
+      err.str().ends_with("  - or name a drive, or an image file of a disc, with --device "
+                          "DEV;\n" +
+                          try_simulation))
+      << err.str();
   EXPECT_FALSE(fs::exists(curve));
 }
 

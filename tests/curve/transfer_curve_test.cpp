@@ -6,8 +6,8 @@
 
 #include "curve/curve_chart.h"
 #include "curve/curve_summary.h"
-#include "drive/disc_medium.h"
 #include "drive_prediction.h"
+#include "platform/disc_medium.h"
 #include "sim_rig.h"
 
 namespace vantric::testing {
@@ -107,8 +107,7 @@ TEST(ReadScanTest, MapsEachUnreadableRangeToTheSectorAndReadsOnPastIt) {
         Case{CurveMode::kQuick, 150'400, 151'000}, Case{CurveMode::kQuick, 150'500, 153'600}}) {
     SCOPED_TRACE(std::to_string(c.first) + (c.mode == CurveMode::kFull ? " full" : " quick"));
     SimRig rig("8x-clv");
-    rig.simulation->faults().first_bad_sector = c.first;
-    rig.simulation->faults().end_bad_sector = c.end;
+    rig.simulation->faults().unreadable = {{c.first, c.end}};
     const ScannedDisc disc = Scan(rig, c.mode);
     ASSERT_EQ(disc.outcome, CurveOutcome::kCompleted);
     ASSERT_EQ(disc.scan.unreadable.size(), 1u);
@@ -128,8 +127,7 @@ TEST(ReadScanTest, ARangeThatTakesTooLongIsCutAtTheEndOfItsStretch) {
   Scan(clean, CurveMode::kFull);
   SimRig rig("8x-clv");
   DriveFaults& faults = rig.simulation->faults();
-  faults.first_bad_sector = 150'203;
-  faults.end_bad_sector = 153'000;
+  faults.unreadable = {{150'203, 153'000}};
   faults.bad_read_seconds = 5;
   const ScannedDisc disc = Scan(rig, CurveMode::kFull);
   ASSERT_EQ(disc.outcome, CurveOutcome::kCompleted);

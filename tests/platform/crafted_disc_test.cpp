@@ -81,6 +81,54 @@ TEST_F(CraftedDiscTest, NamesOnlyJolietOrRockRidgeKeepAreFound) {
   }
 }
 
+// The file's data lies where its record says: after the extended attribute record that may
+// come first, and up to the volume's very last byte, but not one byte beyond.
+TEST_F(CraftedDiscTest, AFileIsReadFromWhereItsRecordPutsItToTheVolumesEnd) {
+  const std::string good = FileBytes(MakeImage("edges", "DATA/VANTRIC.DAT", ""));
+  const size_t file = RecordOf(good, "VANTRIC.DAT;1");
+  uint32_t extent = 0;
+  for (int i = 3; i >= 0; --i)
+    extent = extent << 8 | static_cast<unsigned char>(good[file + 2 + i]);
+  const auto blocks = static_cast<uint32_t>(good.size() / kSector);
+  const auto size = static_cast<uint32_t>(content_.size());
+  const uint32_t last = blocks - size / kSector;  // the first block of a file that ends the volume
+  const struct {
+    const char* what;
+    uint32_t recorded_extent;
+    unsigned char attribute_blocks;
+    uint32_t data_block;
+    uint32_t size;
+  } cases[] = {
+      {"one block of attributes first", extent - 1, 1, extent, size},
+      {"two blocks of attributes first", extent - 2, 2, extent, size},
+      {"the volume's last bytes", last, 0, last, size},
+      {"after attributes, the volume's last bytes", last - 1, 1, last, size},
+      {"a byte past the volume's end", last, 0, last, size + 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string image = good;
+    image[file + 1] = static_cast<char>(c.attribute_blocks);
+    PutBothEndian(image, file + 2, c.recorded_extent);
+    PutBothEndian(image, file + 10, c.size);
+    image.replace(c.data_block * kSector, content_.size(), content_);
+    const std::string path = dir_ / "edges-crafted.iso";
+    WriteFile(path, image);
+    std::string why_not;
+    const std::optional<IsoExtent> found = FindIsoExtent(path, "DATA/VANTRIC.DAT", &why_not);
+    if (c.size > size) {
+      EXPECT_FALSE(found.has_value());
+      EXPECT_NE(why_not.find("DATA/VANTRIC.DAT lies past the end of the volume"), std::string::npos)
+          << why_not;
+      continue;
+    }
+    ASSERT_TRUE(found.has_value()) << why_not;
+    EXPECT_EQ(found->first_byte, int64_t{c.data_block} * int64_t{kSector});
+    EXPECT_EQ(found->size, int64_t{c.size});
+    EXPECT_EQ(image.substr(found->first_byte, found->size), content_);
+  }
+}
+
 TEST_F(CraftedDiscTest, AnUntrustworthyDirectoryIsNotTheTestDisc) {
   const std::string good = FileBytes(MakeImage("good", "DATA/VANTRIC.DAT", ""));
   const size_t file = RecordOf(good, "VANTRIC.DAT;1");

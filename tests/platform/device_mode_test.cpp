@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "fake_machine.h"
 #include "platform/linux/disc_file_opener.h"
@@ -100,6 +101,27 @@ TEST_F(DeviceModeTest, SaysWhyTheDeviceCannotServeTheFile) {
   EXPECT_NE(why_not.find("neither a device nor an image"), std::string::npos) << why_not;
   EXPECT_EQ(OpenInImage(dir_ / "tree/AAAA.DAT", "DATA/VANTRIC.DAT", -1, &why_not), nullptr);
   EXPECT_NE(why_not.find("holds no ISO 9660 volume"), std::string::npos) << why_not;
+
+  // A volume that ends with the file: a probe of its first sector that gets less than a sector
+  // is refused, a whole sector is not.
+  for (const size_t size : {size_t{100}, kSector - 1, kSector}) {
+    SCOPED_TRACE(size);
+    const std::string tree = dir_ / ("short-" + std::to_string(size));
+    WriteFile(tree + "/DATA/VANTRIC.DAT", PatternBytes(size, 7));
+    const std::string short_image = tree + ".iso";
+    ASSERT_TRUE(testing::MakeIsoImage(tree, short_image, ""));
+    const std::optional<IsoExtent> extent =
+        FindIsoExtent(short_image, "DATA/VANTRIC.DAT", &why_not);
+    ASSERT_TRUE(extent.has_value()) << why_not;
+    std::filesystem::resize_file(short_image, extent->first_byte + extent->size);
+    const std::unique_ptr<LinuxDiscFile> file =
+        OpenInImage(short_image, "DATA/VANTRIC.DAT", static_cast<int64_t>(size), &why_not);
+    EXPECT_EQ(file != nullptr, size == kSector) << why_not;
+    if (size < kSector) {
+      EXPECT_EQ(why_not, "a read of the file's first sector on " + short_image + " returned " +
+                             std::to_string(size) + " bytes");
+    }
+  }
 }
 
 // A --drive folder on an "iso9660" mount (a ramfs standing in, since it refuses direct reads as

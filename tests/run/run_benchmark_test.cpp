@@ -96,13 +96,24 @@ TEST(RunBenchmarkTest, OneDefaultPassOnAnEightSpeedClvDrive) {
   EXPECT_FALSE(rig.engine.OnTestProgress);
 }
 
-TEST(RunBenchmarkTest, CavProfilesAreClassifiedAsCav) {
-  for (const char* profile : {"24x-cav", "52x-cav"}) {
-    ProfileRunRig rig(profile);
-    rig.settings = NoTests();
-    rig.settings.read16 = true;
+// A default run on each simulated drive gives what a drive of its kind could: access times
+// left after the overhead, both indexes, and its spin as the type.
+TEST(RunBenchmarkTest, EverySimulatedDriveGetsItsFiguresAndIndexes) {
+  for (const DriveProfile& profile : DriveProfiles()) {
+    SCOPED_TRACE(profile.name);
+    ProfileRunRig rig(profile.name);
     ASSERT_EQ(rig.Run(), RunOutcome::kCompleted);
-    EXPECT_EQ(rig.results.DriveTypeText, "Drive type: CAV") << profile;
+    const TestResults& r = rig.results;
+    EXPECT_GT(r.SeekOverhead, 0);
+    EXPECT_GT(r.RandomAccessTime, profile.parameters.settle_ms);
+    EXPECT_GT(r.FullStrokeTime, r.RandomAccessTime);
+    EXPECT_TRUE(r.flags.Cpu2xOn);
+    EXPECT_GT(r.MultimediaIndex, 0);
+    EXPECT_GT(r.ApplicationIndex, 0);
+    EXPECT_EQ(rig.view.Text("mindex"), "Multimedia Index: " + RoundedText(r.MultimediaIndex));
+    EXPECT_EQ(rig.view.Text("aindex"), "Application Index: " + RoundedText(r.ApplicationIndex));
+    EXPECT_EQ(r.DriveTypeText,
+              profile.parameters.spin == SpinMode::kCav ? "Drive type: CAV" : "Drive type: CLV");
   }
 }
 
@@ -231,7 +242,7 @@ TEST(RunBenchmarkTest, AFailedReadEndsTheRunWithItsReasonAndLeavesTheLogAlone) {
        }) {
     SCOPED_TRACE(c.name);
     ProfileRunRig rig("8x-clv");
-    rig.simulation->faults() = {c.removed_at_seconds, c.first_bad_sector, c.end_bad_sector};
+    rig.simulation->faults() = {c.removed_at_seconds, {{c.first_bad_sector, c.end_bad_sector}}};
     rig.settings.PassEdit = "2";
     rig.settings.LogEdit = ::testing::TempDir() + "failed_read.log";
     const std::string earlier = "an earlier run\r\n";

@@ -20,18 +20,6 @@ void ExpectClose(double measured, double predicted, const std::string& what) {
   EXPECT_NEAR(measured, predicted, 0.01 * std::abs(predicted)) << what;
 }
 
-// The random-access positions, drawn as the benchmark draws them.
-class AccessPositions {
- public:
-  int64_t Next() {
-    state_ = state_ * 134775813u + 1u;
-    return static_cast<int64_t>((static_cast<uint64_t>(state_) * 270000u) >> 32);
-  }
-
- private:
-  uint32_t state_ = 0x14DA7B20u;
-};
-
 class EngineOnProfile : public ::testing::TestWithParam<const char*> {
  protected:
   EngineOnProfile() : rig_(GetParam()), predict_(rig_.parameters(), kPollSeconds) {}
@@ -50,42 +38,29 @@ TEST_P(EngineOnProfile, SequentialReadRatesFollowTheMediaOrTheHost) {
   for (const Position& at : {Position{"inside", kRead16kInsideSector, kRead2kInsideSector},
                              Position{"center", kRead16kCenterSector, kRead2kCenterSector},
                              Position{"outside", kRead16kOutsideSector, kRead2kOutsideSector}}) {
-    ExpectClose(rig_.engine.RunRead16kTest(at.read16_start),
-                predict_.SequentialKbps(at.read16_start + 530, 8), std::string("16k ") + at.name);
-    ExpectClose(rig_.engine.RunRead2kTest(at.read2_start),
-                predict_.SequentialKbps(at.read2_start + 515, 1), std::string("2k ") + at.name);
+    const double read16 = rig_.engine.RunRead16kTest(at.read16_start);
+    const double read2 = rig_.engine.RunRead2kTest(at.read2_start);
+    ExpectClose(read16, predict_.SequentialKbps(at.read16_start + 530, 8),
+                std::string("16k ") + at.name);
+    ExpectClose(read2, predict_.SequentialKbps(at.read2_start + 515, 1),
+                std::string("2k ") + at.name);
+    // A command per sector costs at least what one per eight does; where the media sets both,
+    // they differ only by the nanoseconds the clock rounds each read to.
+    EXPECT_LE(read2, read16 * (1 + 1e-6)) << at.name;
   }
 }
 
 TEST_P(EngineOnProfile, AccessTimesTrackTheSeekCurve) {
-  double overhead_ms = 0;
-  for (int i = 1; i <= 8; ++i) overhead_ms += predict_.SeekOverheadMs(25001 + 1234 * i) / 8;
-  rig_.baselines.SeekOverhead = rig_.engine.RunSeekOverheadTest();
-  ExpectClose(rig_.baselines.SeekOverhead, overhead_ms, "seek overhead");
-
-  // Each read starts where the previous one left the head: one sector past it.
-  double stroke = 0;
-  int64_t head = 2;
-  for (int i = 1; i <= 32; ++i) {
-    stroke += predict_.AccessSeconds(head, 270000 + 32 * i);
-    stroke += predict_.AccessSeconds(270001 + 32 * i, 32 * i);
-    head = 32 * i + 1;
-  }
-  const double measured_overhead = rig_.baselines.SeekOverhead;
-  rig_.baselines.SeekOverhead = 0;
-  ExpectClose(rig_.engine.RunFullStrokeTest(), stroke * 1000 / 64, "full stroke");
-
-  rig_.baselines.SeekOverhead = measured_overhead;
-  double random = 0;
-  AccessPositions positions;
-  head = 2;
-  for (int i = 1; i <= 200; ++i) {
-    const int64_t position = positions.Next();
-    random += predict_.AccessSeconds(head, position);
-    head = position + 1;
-  }
-  ExpectClose(rig_.engine.RunRandomAccessTest(), random * 1000 / 200 - measured_overhead,
-              "random access");
+  const double overhead = rig_.engine.RunSeekOverheadTest();
+  ExpectClose(overhead, predict_.SeekOverheadTestMs(), "seek overhead");
+  rig_.baselines.SeekOverhead = overhead;
+  // What is left after the overhead is the drive's own access: a seek and a turn, never nothing.
+  const double full_stroke = predict_.FullStrokeTestMs() - predict_.SeekOverheadTestMs();
+  const double random = predict_.RandomAccessTestMs() - predict_.SeekOverheadTestMs();
+  EXPECT_GT(random, rig_.parameters().settle_ms);
+  EXPECT_GT(full_stroke, random);
+  ExpectClose(rig_.engine.RunFullStrokeTest(), full_stroke, "full stroke");
+  ExpectClose(rig_.engine.RunRandomAccessTest(), random, "random access");
 }
 
 TEST_P(EngineOnProfile, BurstRatesTrackTheInterface) {
@@ -106,15 +81,18 @@ TEST_P(EngineOnProfile, CpuUsageIsTheShareOfEachTickSpentReading) {
     if (outside * 0.5 * 1.02 >= rate) rates = {150, rate};
   }
   for (int rate : rates) {
-    ExpectClose(rig_.engine.RunCpuTest(8, rate, true),
-                predict_.CpuUsagePercent(rate, 290000 - 10 * rate),
+    ExpectClose(rig_.engine.RunCpuTest(8, rate, true), predict_.CpuUsagePercent(rate),
                 "CPU usage at " + std::to_string(2 * rate) + " KB/s");
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Profiles, EngineOnProfile,
-                         ::testing::Values("2x-clv", "8x-clv", "24x-cav", "52x-cav",
-                                           "ideal-8x-clv"),
+std::vector<const char*> ProfileNames() {
+  std::vector<const char*> names;
+  for (const DriveProfile& profile : DriveProfiles()) names.push_back(profile.name.data());
+  return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(Profiles, EngineOnProfile, ::testing::ValuesIn(ProfileNames()),
                          [](const auto& info) {
                            std::string name = info.param;
                            for (char& c : name) c = c == '-' ? '_' : c;
@@ -138,7 +116,7 @@ TEST(EngineOnSimulation, EightSpeedClvRatesEightSpeedEverywhere) {
 TEST(EngineOnSimulation, AfterTheWarmUpOnlyCavProfilesReadTheOutsideFaster) {
   // As in a run: the warm-up leaves the drive reading ahead from sector 49 before the inside
   // test, which must still measure the media.
-  for (const char* name : {"2x-clv", "8x-clv", "24x-cav", "52x-cav", "ideal-8x-clv"}) {
+  for (const char* name : ProfileNames()) {
     SimRig rig(name);
     rig.WarmUp();
     const double inside = rig.engine.RunRead16kTest(kRead16kInsideSector);
@@ -155,9 +133,6 @@ TEST(EngineOnSimulation, IdealDriveReadsExactlyAtItsNominalSpeed) {
   SimRig rig("ideal-8x-clv");
   EXPECT_NEAR(rig.engine.RunRead16kTest(kRead16kInsideSector), 1200, 0.01);
   EXPECT_NEAR(rig.engine.RunRead2kTest(kRead2kCenterSector), 1200, 0.01);
-  rig.baselines.SeekOverhead = 0;
-  // No seek and no latency: every access costs just the one sector's media time.
-  EXPECT_NEAR(rig.engine.RunRandomAccessTest(), 1000.0 / 600, 0.001);
 }
 
 }  // namespace

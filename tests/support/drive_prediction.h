@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "platform/disc_medium.h"
 #include "sim/drive_parameters.h"
 
 namespace vantric::testing {
@@ -22,7 +23,7 @@ class DrivePrediction {
     return std::sqrt(ri * ri + (ro * ro - ri * ri) * sector / d_.disc_sectors);
   }
   double Media(double sector) const {  // sectors/s
-    const double nominal = 75 * d_.nominal_x;
+    const double nominal = d_.nominal_x * OneXBytesPerSecond(d_.medium) / 2048.0;
     return d_.spin == SpinMode::kClv ? nominal : nominal * Radius(sector) / d_.outer_radius_mm;
   }
   double Interface(int sectors) const {
@@ -55,13 +56,43 @@ class DrivePrediction {
         d_.buffer_sectors >= n ? Interface(n) : std::max(Interface(n), n / Media(sector));
     return 2.0 * n / (poll_ + Overhead() + transfer);
   }
-  // One block of 8 sectors per tick, from the buffer that the media keeps full between ticks.
-  double CpuUsagePercent(int rate, double sector) const {
+  // One block of 8 sectors per tick costs the host its command and the transfer: the media
+  // keeps the buffer full between ticks, as it does on any drive fast enough for the rate.
+  double CpuUsagePercent(int rate) const {
     const double tick = (8 * (1000.0 / rate) + 1) / 1000;
-    const double read =
-        Overhead() +
-        (d_.buffer_sectors >= 8 ? Interface(8) : std::max(Interface(8), 8 / Media(sector)));
-    return std::max(1.0, 100 * read / tick);
+    return std::max(1.0, 100 * (Overhead() + Interface(8)) / tick);
+  }
+
+  // The seek-overhead test: the mean of its eight timed reads, in ms.
+  double SeekOverheadTestMs() const {
+    double ms = 0;
+    for (int i = 1; i <= 8; ++i) ms += SeekOverheadMs(25001 + 1234 * i) / 8;
+    return ms;
+  }
+  // The full-stroke test's mean read, before the overhead is taken off, in ms. Each read starts
+  // where the previous one left the head: one sector past it.
+  double FullStrokeTestMs() const {
+    double seconds = 0;
+    int64_t head = 2;
+    for (int i = 1; i <= 32; ++i) {
+      seconds += AccessSeconds(head, 270000 + 32 * i);
+      seconds += AccessSeconds(270001 + 32 * i, 32 * i);
+      head = 32 * i + 1;
+    }
+    return seconds * 1000 / 64;
+  }
+  // The same for the random-access test, at the positions the benchmark draws.
+  double RandomAccessTestMs() const {
+    double seconds = 0;
+    uint32_t state = 0x14DA7B20u;
+    int64_t head = 2;
+    for (int i = 1; i <= 200; ++i) {
+      state = state * 134775813u + 1u;
+      const auto position = static_cast<int64_t>((static_cast<uint64_t>(state) * 270000u) >> 32);
+      seconds += AccessSeconds(head, position);
+      head = position + 1;
+    }
+    return seconds * 1000 / 200;
   }
 
  private:

@@ -41,6 +41,11 @@ std::string NoDisc(const std::string& device) { return device + " reports no rea
 
 }  // namespace
 
+std::string DeviceAccessStep() {
+  return "reading a drive's device takes membership of the group that owns it, usually\n"
+         "    cdrom: sudo adduser $USER cdrom, then log in again";
+}
+
 std::vector<std::string> LinuxDiscDevices::List() {
   std::vector<std::string> devices;
   for (const std::string& name : ListOpticalDrives(paths_.sysfs)) {

@@ -36,6 +36,9 @@ std::string NoDisc(const std::string& device) { return device + " reports no rea
 
 }  // namespace
 
+// Any user may read a CD-ROM drive's volume.
+std::string DeviceAccessStep() { return ""; }
+
 std::vector<std::string> Win32DiscDevices::List() {
   std::vector<std::string> devices;
   for (char letter = 'A'; letter <= 'Z'; ++letter) {

@@ -1,4 +1,4 @@
-#include "drive/disc_medium.h"
+#include "platform/disc_medium.h"
 
 #include "platform/disc_devices.h"
 
@@ -84,6 +84,14 @@ MediumFound FindMedium(std::optional<uint16_t> current_profile, int64_t disc_byt
   if (disc_bytes > kLongestDvdBytes) return {DiscMedium::kBd, false};
   if (disc_bytes > kLongestCdBytes) return {DiscMedium::kDvd, false};
   return {DiscMedium::kCd, false};
+}
+
+uint16_t PressedDiscProfile(DiscMedium medium) {
+  // Each medium's ranges begin with its pressed kind.
+  for (const ProfileRange& range : kProfiles) {
+    if (range.medium == medium) return range.first;
+  }
+  return kProfileCdRom;
 }
 
 }  // namespace vantric

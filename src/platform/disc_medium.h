@@ -7,7 +7,8 @@
 
 namespace vantric {
 
-// The kinds of disc a whole-disc curve tells apart: each has its own single speed.
+// The kinds of disc a drive can hold, told apart by a whole-disc curve: each has its own single
+// speed.
 enum class DiscMedium { kCd, kDvd, kBd };
 
 std::string_view MediumName(DiscMedium medium);  // "CD", "DVD", "BD"
@@ -34,5 +35,8 @@ struct MediumFound {
 // what is longer than the longest CD (99 minutes) is a DVD, and what is longer than a DVD with
 // two layers is a BD.
 MediumFound FindMedium(std::optional<uint16_t> current_profile, int64_t disc_bytes);
+
+// The current profile a drive reports for a pressed disc of the medium.
+uint16_t PressedDiscProfile(DiscMedium medium);
 
 }  // namespace vantric
