@@ -1,7 +1,6 @@
 #include "sim/drive_profiles.h"
 
 #include <algorithm>
-#include <array>
 
 namespace vantric {
 namespace {
@@ -126,8 +125,8 @@ DriveFaults WornOuterEdge() {
   return faults;
 }
 
-const std::array<DriveProfile, 8>& Profiles() {
-  static const std::array<DriveProfile, 8> profiles = {{
+std::span<const DriveProfile> Profiles() {
+  static const DriveProfile profiles[] = {
       {"2x-clv", "2X CLV (300 KB/s), 64 KB buffer, 400 ms full stroke", TwoSpeedClv(), {}},
       {"8x-clv", "8X CLV (1200 KB/s), 256 KB buffer, 220 ms full stroke", EightSpeedClv(), {}},
       {"24x-cav",
@@ -150,7 +149,7 @@ const std::array<DriveProfile, 8>& Profiles() {
       {"scratched-24x-cav",
        "24X CAV as 24x-cav with a worn CD: two ranges near the edge do not read",
        TwentyFourSpeedCav(), WornOuterEdge()},
-  }};
+  };
   return profiles;
 }
 
