@@ -36,6 +36,9 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
 
 std::string CliUsage();
 
+// --curve-mode's value; the message when it is neither "quick" nor "full".
+std::optional<std::string> ParseCurveMode(const std::string& value, CurveMode* mode);
+
 // An option that takes a value, given as "--name=value" or as "--name value".
 // The name of the option at `argument`: "--passes" of "--passes=3" as well as of "--passes".
 std::string OptionName(const std::string& argument);

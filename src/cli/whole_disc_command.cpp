@@ -5,10 +5,7 @@
 #include "cli/run_notes.h"
 
 namespace vantric {
-namespace {
 
-// The one drive that holds a disc; empty, with what was found in *problem, when there is not
-// exactly one.
 std::string FindDiscDrive(DiscDevices& devices, std::string* problem) {
   const std::vector<std::string> drives = devices.List();
   std::vector<std::string> holding;
@@ -34,16 +31,18 @@ std::string FindDiscDrive(DiscDevices& devices, std::string* problem) {
   return "";
 }
 
-}  // namespace
+std::string ChooseDiscDrive(DiscDevices& devices, const std::string& asked, std::string* problem) {
+  const std::string device = asked.empty() ? FindDiscDrive(devices, problem) : asked;
+  if (problem->empty() && !device.empty()) *problem = devices.DiscProblem(device);
+  return device;
+}
 
 int RunWholeDiscCommand(const CliOptions& options, Machine& machine, Engine& engine,
                         const LocalTime& now, std::ostream& out, std::ostream& err,
                         bool show_progress) {
   DiscDevices& devices = machine.disc_devices();
   std::string problem;
-  const std::string device =
-      options.device.empty() ? FindDiscDrive(devices, &problem) : options.device;
-  if (problem.empty() && !device.empty()) problem = devices.DiscProblem(device);
+  const std::string device = ChooseDiscDrive(devices, options.device, &problem);
   std::unique_ptr<DiscFile> disc;
   if (problem.empty()) disc = devices.Open(device, &problem);
   if (!disc) {
@@ -52,15 +51,20 @@ int RunWholeDiscCommand(const CliOptions& options, Machine& machine, Engine& eng
   }
   const std::optional<DriveIdentity> drive = devices.Identify(device);
   const std::string read_mode(ReadModeName(disc->Mode()));
-  const CurveSource source{
-      options.curve_mode,
-      device,
-      read_mode,
-      drive,
-      machine.SimulatedProfile(),
-      now,
-      WholeDisc{
-          device, FindMedium(devices.CurrentProfile(device), disc->Size()), disc->Size(), {}}};
+  const CurveSource source{options.curve_mode,
+                           device,
+                           read_mode,
+                           drive,
+                           machine.SimulatedProfile(),
+                           now,
+                           WholeDisc{device,
+                                     FindMedium(devices.CurrentProfile(device), disc->Size()),
+                                     disc->Size(),
+                                     {},
+                                     false,
+                                     0,
+                                     {}},
+                           std::nullopt};
   err << "Whole disc: " << device << " (" << read_mode << " reads)"
       << (drive ? ", " + DriveName(*drive) : "") << ", " << disc->Size() << " bytes\n";
   engine.UseDisc(std::move(disc), device);
