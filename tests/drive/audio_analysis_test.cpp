@@ -11,6 +11,7 @@
 #include "drive/accurate_stream.h"
 #include "drive/audio_cache.h"
 #include "drive/audio_reader.h"
+#include "drive/disc_layout.h"
 #include "fakes.h"
 
 namespace vantric::testing {
@@ -32,6 +33,38 @@ struct CurveEngine {
   ScriptedPump pump;
   Engine engine;
 };
+
+// A mixed-mode disc's audio follows its data track: the span starts at the first audio track's
+// first sector and holds the pregap between the two; audio after a data track that ends the run
+// is not read, and a disc of data has no span.
+TEST(AudioAnalysisTest, TheAudioSpanIsTheFirstRunOfAudioTracks) {
+  programmable::DiscPlan mixed;
+  mixed.tracks = {{programmable::TrackMode::kData, 600, 0, 1},
+                  {programmable::TrackMode::kAudio, 300, 150, 1},
+                  {programmable::TrackMode::kAudio, 300, 150, 1}};
+  AudioRig rig(Drive(), mixed);
+  MmcAnswer answer;
+  const std::optional<DiscToc> toc = ReadDiscToc(rig.mmc, &answer);
+  ASSERT_TRUE(toc) << answer.error;
+  const std::optional<AudioSpan> span = AudioSpanOf(*toc);
+  ASSERT_TRUE(span);
+  EXPECT_EQ(span->first_track, 2);
+  EXPECT_EQ(span->last_track, 3);
+  EXPECT_EQ(span->first_sector, 750);
+  EXPECT_EQ(span->sectors, 750);
+  EXPECT_TRUE(span->not_read.empty());
+
+  DiscToc split;
+  split.tracks = {{1, 1, true, 0, 100}, {2, 1, false, 100, 100}, {3, 1, true, 200, 100}};
+  const std::optional<AudioSpan> first = AudioSpanOf(split);
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->last_track, 1);
+  EXPECT_EQ(first->sectors, 100);
+  EXPECT_EQ(first->not_read, std::vector<int>{3});
+  split.tracks.erase(split.tracks.begin());
+  split.tracks.pop_back();
+  EXPECT_FALSE(AudioSpanOf(split));
+}
 
 // The first place tried is the second track's pregap, silence that matches anywhere: the next
 // one is compared. A drive that lands N samples off one way and then the other is found N
