@@ -151,7 +151,7 @@ TEST(AudioAnalysisTest, CurvesOfA74MinuteDiscAt8XAgainstThePhysicalLimit) {
   const double limit = static_cast<double>(kSectors) / (8 * 75);
   for (const CurveMode mode : {CurveMode::kFull, CurveMode::kQuick}) {
     AudioRig rig(description, SilentAudio{kSectors});
-    AudioReader reader(rig.mmc, true);
+    AudioReader reader(rig.mmc, false);
     CurveEngine curve(rig);
     const AudioExtraction extraction =
         ExtractAudio(curve.engine, reader, 0, kSectors, mode, nullptr);

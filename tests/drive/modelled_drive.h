@@ -44,7 +44,7 @@ class ModelledDrive : public DriveCommands {
     out.sense = reply.sense;
     if (direction == DataDirection::kFromDrive) {
       out.transferred = std::min(reply.data_in.size(), data.size());
-      std::memcpy(data.data(), reply.data_in.data(), out.transferred);
+      std::copy_n(reply.data_in.begin(), out.transferred, data.begin());
     } else if (direction == DataDirection::kToDrive) {
       out.transferred = data.size();
     }
