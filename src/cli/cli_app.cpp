@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include "cli/audio_command.h"
 #include "cli/cli_checks.h"
 #include "cli/cli_user_information.h"
 #include "cli/compare_command.h"
@@ -55,14 +56,6 @@ std::string DriveInfo(const CliOptions& options, const std::optional<DriveIdenti
   err << "Note: this drive cannot name itself, so --drive-info auto leaves the drive text "
          "empty; give its make and model with --drive-info TEXT.\n";
   return "";
-}
-
-bool WriteJson(const std::string& path, const std::string& json, std::ostream& out) {
-  if (path == "-") {
-    out << json << std::flush;
-    return static_cast<bool>(out);
-  }
-  return ReplaceFileContents(path, json);
 }
 
 bool LogFailed(const TerminalView& view) {
@@ -118,6 +111,14 @@ std::optional<int> CheckOptions(CliOptions& options, std::ostream& err) {
 
 }  // namespace
 
+bool WriteJson(const std::string& path, const std::string& json, std::ostream& out) {
+  if (path == "-") {
+    out << json << std::flush;
+    return static_cast<bool>(out);
+  }
+  return ReplaceFileContents(path, json);
+}
+
 int InvalidOptions(std::ostream& err, const std::string& message) {
   err << InvalidOptionsText(kCliProgram, message);
   return kExitInvalidOptions;
@@ -127,6 +128,9 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
            bool err_is_terminal) {
   if (!arguments.empty() && arguments[0] == "compare") {
     return RunCompareCommand({arguments.begin() + 1, arguments.end()}, out, err);
+  }
+  if (!arguments.empty() && arguments[0] == "audio") {
+    return RunAudioCommand({arguments.begin() + 1, arguments.end()}, out, err, err_is_terminal);
   }
   CliOptions options;
   if (auto error = ParseCliOptions(arguments, &options)) return InvalidOptions(err, *error);
@@ -188,6 +192,7 @@ int RunCliOn(const CliOptions& options, Machine& machine, std::ostream& out, std
                              drive,
                              machine.SimulatedProfile(),
                              system.GetLocalTime(),
+                             std::nullopt,
                              std::nullopt};
     return RunCurveCommand(options, engine, source, out, err, show_progress);
   }

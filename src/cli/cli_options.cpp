@@ -84,6 +84,8 @@ std::string CliUsage() {
   return std::string(
              "Usage: vantric-cli [NET] [options]\n"
              "  or:  vantric-cli compare FILE... [--with LIST] [--json FILE] [--chart FILE.svg]\n"
+             "  or:  vantric-cli audio [--device DEV] [--curve FILE] [--curve-mode MODE]\n"
+             "                         [--json FILE] [--speed X|max] [--quiet]\n"
              "Runs the CD-ROM benchmark without a window and prints the report on stdout.\n"
              "\n") +
          kProgramOptionsHelp + TestListHelp() +
@@ -125,17 +127,43 @@ std::string CliUsage() {
          "                       of the table\n"
          "  --chart FILE.svg     draw the compared curves on one chart\n"
          "\n"
+         "audio reads the audio tracks of a CD with READ CD as CD-DA (2,352-byte sectors)\n"
+         "and reports the TOC; the extraction speed across the tracks as a curve, in\n"
+         "CD-DA X (75 sectors a second, 176,400 B/s); whether the drive streams audio\n"
+         "accurately (re-reads from other sectors compared, the offset in samples);\n"
+         "whether it serves re-reads from a cache, and roughly how much it holds; and,\n"
+         "where it reports C2 error pointers, the sectors it found C2 errors in.\n"
+         "  --device DEV         the drive (/dev/sr1, or E: on Windows); default: the one\n"
+         "                       optical drive that holds a disc\n"
+         "  --curve FILE         also write the curve to FILE: " +
+         ResultExtensionList() +
+         "\n"
+         "  --curve-mode MODE    quick (default): 1 MB of every 1% of the audio; full: all\n"
+         "  --json FILE          also write all of it as JSON, a curve compare reads; \"-\":\n"
+         "                       to stdout instead of the report\n"
+         "  --speed X|max        set the drive's read speed first\n"
+         "\n"
          "Exit codes:\n"
          "  0    the run completed and everything asked for was written\n"
          "  1    no test disc, more than one test disc, no performance counter, or a test\n"
          "       file too short for a curve; or the run completed but the log, JSON,\n"
          "       curve or chart file could not be written\n"
+         "       audio: also no disc, no audio track, a drive that will not read audio\n"
          "  2    invalid options; for compare also a result file that cannot be read,\n"
          "       is of a newer format, or is of another kind than the first\n"
          "  3    a read of the test disc failed: the run stopped, with no report, no log,\n"
          "       no JSON and no curve; or a whole-disc curve found sectors it could not\n"
          "       read, which its report and file list\n"
+         "       audio: the same, and sectors with C2 errors found\n"
          "  130  cancelled\n";
+}
+
+std::optional<std::string> ParseCurveMode(const std::string& value, CurveMode* mode) {
+  if (value != "quick" && value != "full") {
+    return "--curve-mode is quick or full, not \"" + value + "\"";
+  }
+  *mode = value == "full" ? CurveMode::kFull : CurveMode::kQuick;
+  return std::nullopt;
 }
 
 std::optional<std::string> ParseCliOptions(const std::vector<std::string>& arguments,
@@ -195,10 +223,7 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
     } else if (name == "--curve") {
       options->curve_path = value;
     } else if (name == "--curve-mode") {
-      if (value != "quick" && value != "full") {
-        return "--curve-mode is quick or full, not \"" + value + "\"";
-      }
-      options->curve_mode = value == "full" ? CurveMode::kFull : CurveMode::kQuick;
+      if (auto error = ParseCurveMode(value, &options->curve_mode)) return error;
       options->curve_mode_given = true;
     } else {
       options->json_path = value;

@@ -32,4 +32,7 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
 
 std::string CliUsage();
 
+// --curve-mode's value; the message when it is neither "quick" nor "full".
+std::optional<std::string> ParseCurveMode(const std::string& value, CurveMode* mode);
+
 }  // namespace vantric

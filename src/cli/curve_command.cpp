@@ -1,47 +1,18 @@
 #include "cli/curve_command.h"
 
 #include "cli/cli_app.h"
+#include "cli/curve_progress.h"
 #include "platform/files.h"
 #include "results/curve_report.h"
 #include "results/result_formats.h"
 #include "run/run_messages.h"
-#include "run/value_text.h"
 
 namespace vantric {
-namespace {
-
-// One line of stderr, rewritten in place as the stretches go by.
-class CurveProgressLine {
- public:
-  CurveProgressLine(std::ostream& err, bool shown) : err_(err), shown_(shown) {}
-  ~CurveProgressLine() { End(); }
-
-  void Show(int percent, double x) {
-    if (!shown_) return;
-    err_ << "\r\x1b[KTransfer rate curve " << percent << "% - " << FixedText(x, 1) << "X"
-         << std::flush;
-    open_ = true;
-  }
-  void End() {
-    if (!open_) return;
-    err_ << "\r\x1b[K" << std::flush;
-    open_ = false;
-  }
-
- private:
-  std::ostream& err_;
-  bool shown_;
-  bool open_ = false;
-};
-
-// "Error reading the disc in /dev/sr0 at sector 3336: No medium found."
-std::string DiscReadFailureMessage(const Engine& engine, const std::string& device,
-                                   const ReadFailure& failure) {
-  return "Error reading the disc in " + device + " at sector " + std::to_string(failure.sector) +
-         ": " + engine.TestFile()->ErrorText(failure.error) + ".";
+std::string DiscReadFailureMessage(const std::string& device, int64_t sector,
+                                   const std::string& error) {
+  return "Error reading the disc in " + device + " at sector " + std::to_string(sector) + ": " +
+         error + ".";
 }
-
-}  // namespace
 
 int RunCurveCommand(const CliOptions& options, Engine& engine, const CurveSource& source,
                     std::ostream& out, std::ostream& err, bool show_progress) {
@@ -49,7 +20,7 @@ int RunCurveCommand(const CliOptions& options, Engine& engine, const CurveSource
   ReadScan scan;
   CurveOutcome outcome;
   {
-    CurveProgressLine line(err, show_progress);
+    CurveProgressLine line(err, show_progress, "Transfer rate curve");
     const CurveProgress progress = [&line](int percent, double x) { line.Show(percent, x); };
     outcome = source.disc
                   ? ScanWholeDisc(engine, options.curve_mode, OneXKbps(source.disc->medium.medium),
@@ -65,7 +36,8 @@ int RunCurveCommand(const CliOptions& options, Engine& engine, const CurveSource
       err << "Curve aborted by user.\n";
       return kExitCancelled;
     case CurveOutcome::kReadFailed:
-      err << (source.disc ? DiscReadFailureMessage(engine, source.test_file, scan.failure)
+      err << (source.disc ? DiscReadFailureMessage(source.test_file, scan.failure.sector,
+                                                   engine.TestFile()->ErrorText(scan.failure.error))
                           : engine.ReadFailureMessage())
           << "\n";
       return kExitReadFailed;

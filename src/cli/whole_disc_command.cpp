@@ -5,10 +5,7 @@
 #include "cli/run_notes.h"
 
 namespace vantric {
-namespace {
 
-// The one drive that holds a disc; empty, with what was found in *problem, when there is not
-// exactly one. `*several` says whether more than one holds a disc.
 std::string FindDiscDrive(DiscDevices& devices, std::string* problem, bool* several) {
   const std::vector<std::string> drives = devices.List();
   std::vector<std::string> holding;
@@ -21,7 +18,7 @@ std::string FindDiscDrive(DiscDevices& devices, std::string* problem, bool* seve
       others += "  " + why + "\n";
     }
   }
-  *several = holding.size() > 1;
+  if (several) *several = holding.size() > 1;
   if (holding.size() == 1) return holding.front();
   if (drives.empty()) {
     *problem = "No optical drive found.\n";
@@ -35,7 +32,12 @@ std::string FindDiscDrive(DiscDevices& devices, std::string* problem, bool* seve
   return "";
 }
 
-}  // namespace
+std::string ChooseDiscDrive(DiscDevices& devices, const std::string& asked, std::string* problem,
+                            bool* several) {
+  const std::string device = asked.empty() ? FindDiscDrive(devices, problem, several) : asked;
+  if (problem->empty() && !device.empty()) *problem = devices.DiscProblem(device);
+  return device;
+}
 
 int RunWholeDiscCommand(const CliOptions& options, Machine& machine, Engine& engine,
                         const LocalTime& now, std::ostream& out, std::ostream& err,
@@ -43,9 +45,7 @@ int RunWholeDiscCommand(const CliOptions& options, Machine& machine, Engine& eng
   DiscDevices& devices = machine.disc_devices();
   std::string problem;
   bool several = false;
-  const std::string device =
-      options.device.empty() ? FindDiscDrive(devices, &problem, &several) : options.device;
-  if (problem.empty() && !device.empty()) problem = devices.DiscProblem(device);
+  const std::string device = ChooseDiscDrive(devices, options.device, &problem, &several);
   std::unique_ptr<DiscFile> disc;
   if (problem.empty()) disc = devices.Open(device, &problem);
   if (!disc) {
@@ -57,15 +57,20 @@ int RunWholeDiscCommand(const CliOptions& options, Machine& machine, Engine& eng
   }
   const std::optional<DriveIdentity> drive = devices.Identify(device);
   const std::string read_mode(ReadModeName(disc->Mode()));
-  const CurveSource source{
-      options.curve_mode,
-      device,
-      read_mode,
-      drive,
-      machine.SimulatedProfile(),
-      now,
-      WholeDisc{
-          device, FindMedium(devices.CurrentProfile(device), disc->Size()), disc->Size(), {}}};
+  const CurveSource source{options.curve_mode,
+                           device,
+                           read_mode,
+                           drive,
+                           machine.SimulatedProfile(),
+                           now,
+                           WholeDisc{device,
+                                     FindMedium(devices.CurrentProfile(device), disc->Size()),
+                                     disc->Size(),
+                                     {},
+                                     false,
+                                     0,
+                                     {}},
+                           std::nullopt};
   err << "Whole disc: " << device << " (" << read_mode << " reads)"
       << (drive ? ", " + DriveName(*drive) : "") << ", " << disc->Size() << " bytes\n";
   engine.UseDisc(std::move(disc), device);

@@ -9,23 +9,26 @@
 namespace vantric {
 namespace {
 
-// The unreadable ranges as red bands on the position axis, each at least two pixels wide so
-// that a single sector shows.
-void UnreadableBands(std::ostringstream& svg, const ChartFrame& chart, const WholeDisc& disc) {
-  if (disc.unreadable.empty()) return;
+// Ranges of the disc as red bands along the position axis, each at least two pixels wide so
+// that a single sector shows; `row` 0 lies on the axis, row 1 above it.
+void RangeBands(std::ostringstream& svg, const ChartFrame& chart, const WholeDisc& disc,
+                const std::vector<UnreadableRange>& ranges, const char* css_class,
+                const std::string& label, int row) {
+  if (ranges.empty()) return;
   constexpr double kBand = 8;
   constexpr double kNarrowest = 2;
+  constexpr double kRowHeight = 24;
+  const double bottom = chart.PlotBottom() - row * kRowHeight;
   svg << "<g fill=\"#d00000\">\n";
-  for (const UnreadableRange& range : disc.unreadable) {
-    const double left = chart.X(SectorMb(range.first_sector));
-    const double width = std::max(chart.X(SectorMb(range.end_sector)) - left, kNarrowest);
-    svg << "<rect class=\"unreadable\" x=\"" << FixedText(left, 1) << "\" y=\""
-        << chart.PlotBottom() - kBand << "\" width=\"" << FixedText(width, 1) << "\" height=\""
-        << kBand << "\"/>\n";
+  for (const UnreadableRange& range : ranges) {
+    const double left = chart.X(disc.PositionMb(range.first_sector));
+    const double width = std::max(chart.X(disc.PositionMb(range.end_sector)) - left, kNarrowest);
+    svg << "<rect class=\"" << css_class << "\" x=\"" << FixedText(left, 1) << "\" y=\""
+        << bottom - kBand << "\" width=\"" << FixedText(width, 1) << "\" height=\"" << kBand
+        << "\"/>\n";
   }
   svg << "</g>\n";
-  ChartText(svg, chart.PlotRight() - 8, chart.PlotBottom() - kBand - 6, "end",
-            "unreadable: " + FixedText(SectorMb(disc.UnreadableSectors()), 1) + " MB",
+  ChartText(svg, chart.PlotRight() - 8, bottom - kBand - 6, "end", label,
             " font-size=\"12\" fill=\"#d00000\"");
 }
 
@@ -39,9 +42,15 @@ std::string CurveSvg(const std::vector<CurvePoint>& points, const CurveSummary& 
 
   std::ostringstream svg;
   if (disc) {
-    chart.Begin(svg, ChartFrame::kHeight, "Transfer rate: " + title.drive, title.date,
-                OneXText(disc->medium.medium));
-    UnreadableBands(svg, chart, *disc);
+    chart.Begin(svg, ChartFrame::kHeight,
+                (disc->audio ? "Extraction speed: " : "Transfer rate: ") + title.drive, title.date,
+                disc->OneXText());
+    RangeBands(svg, chart, *disc, disc->unreadable, "unreadable",
+               "unreadable: " + FixedText(disc->Mb(SectorsIn(disc->unreadable)), 1) + " MB", 0);
+    const int64_t c2 = SectorsIn(disc->c2_errors);
+    RangeBands(svg, chart, *disc, disc->c2_errors, "c2",
+               "C2 errors: " + std::to_string(c2) + (c2 == 1 ? " sector" : " sectors"),
+               disc->unreadable.empty() ? 0 : 1);
   } else {
     chart.Begin(svg, ChartFrame::kHeight, "Transfer rate: " + title.drive, title.date);
   }

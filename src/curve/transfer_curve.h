@@ -57,13 +57,34 @@ enum class CurveOutcome {
 // Progress after each stretch: percent of the stretches done, and the rate just measured in X.
 using CurveProgress = std::function<void(int percent, double x)>;
 
-// How the test file is cut into stretches of about 1 %, each a whole number of 16 KB reads.
+// What a curve reads, sector after sector: the test file or a whole disc through the engine, or
+// a disc's audio tracks through the drive's own commands.
+class CurveReads {
+ public:
+  virtual ~CurveReads() = default;
+
+  virtual int64_t Sectors() const = 0;
+  virtual int SectorBytes() const = 0;
+  // The most sectors one read takes; a stretch is a whole number of such reads.
+  virtual int32_t SectorsPerRead() const = 0;
+  // One sector at `sector`; the next ReadOnward goes on after it.
+  virtual bool ReadAt(int64_t sector) = 0;
+  // `count` sectors, 1 to SectorsPerRead(), from where the last read ended.
+  virtual bool ReadOnward(int32_t count) = 0;
+  // The first read that failed since the last ClearFailure; after it no read reaches the drive.
+  virtual const ReadFailure& Failure() const = 0;
+  virtual void ClearFailure() = 0;
+  // The wording of a failure's `error`.
+  virtual std::string ErrorText(int error) const = 0;
+};
+
+// How what a curve reads is cut into stretches of about 1 %, each a whole number of reads.
 struct CurveLayout {
   int64_t file_sectors = 0;
   int64_t stretch_sectors = 0;
   int stretches = 0;
 
-  static CurveLayout For(int64_t file_bytes);
+  static CurveLayout For(int64_t sectors, int32_t sectors_per_read);
   int64_t FirstSector(int stretch) const { return stretch * stretch_sectors; }
   int64_t SectorsIn(int stretch) const;
 };
@@ -84,5 +105,10 @@ CurveOutcome MeasureTransferCurve(Engine& engine, CurveMode mode, const CurvePro
 CurveOutcome ScanWholeDisc(Engine& engine, CurveMode mode, double one_x_kbps,
                            const CurveProgress& progress, std::vector<CurvePoint>* points,
                            ReadScan* scan);
+
+// The read scan of whatever `reads` reads, with the engine's clock, pacing and cancel.
+CurveOutcome ScanCurveReads(Engine& engine, CurveReads& reads, CurveMode mode, double one_x_kbps,
+                            const CurveProgress& progress, std::vector<CurvePoint>* points,
+                            ReadScan* scan);
 
 }  // namespace vantric

@@ -77,6 +77,42 @@ void ApplyFullToc(std::span<const uint8_t> data, DiscToc& toc) {
   toc.sessions = sessions;
 }
 
+std::optional<AudioSpan> AudioSpanOf(const DiscToc& toc) {
+  std::optional<AudioSpan> span;
+  const TocTrack* last = nullptr;
+  for (const TocTrack& track : toc.tracks) {
+    if (!track.audio || track.length <= 0) {
+      if (span) last = nullptr;
+      continue;
+    }
+    const bool follows = last != nullptr && last->session == track.session &&
+                         last->start + last->length == track.start;
+    if (!span) {
+      span = AudioSpan{track.number, track.number, track.start, track.length, {}};
+    } else if (follows) {
+      span->last_track = track.number;
+      span->sectors = track.start + track.length - span->first_sector;
+    } else {
+      span->not_read.push_back(track.number);
+      continue;
+    }
+    last = &track;
+  }
+  return span;
+}
+
+std::optional<DiscToc> ReadDiscToc(Mmc& mmc, MmcAnswer* answer) {
+  // 99 tracks and the lead-out, 8 bytes each; the full TOC has 11-byte entries and a few more.
+  constexpr uint16_t kTocBytes = 4 + 100 * 8;
+  constexpr uint16_t kFullTocBytes = 4 + 110 * 11;
+  *answer = mmc.Ask(ReadTocCdb(0, 1, kTocBytes), kTocBytes);
+  std::optional<DiscToc> toc = answer->ok ? ParseToc(answer->data) : std::nullopt;
+  if (!toc) return std::nullopt;
+  const MmcAnswer full = mmc.Ask(ReadTocCdb(2, 1, kFullTocBytes), kFullTocBytes);
+  if (full.ok) ApplyFullToc(full.data, *toc);
+  return toc;
+}
+
 std::string_view DiscStatusName(DiscStatus status) {
   switch (status) {
     case DiscStatus::kBlank:

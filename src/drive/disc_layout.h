@@ -31,6 +31,25 @@ std::optional<DiscToc> ParseToc(std::span<const uint8_t> data);
 // the answer does not fit it.
 void ApplyFullToc(std::span<const uint8_t> data, DiscToc& toc);
 
+// What a read of a CD's audio covers: the first run of audio tracks that follow one another in
+// a session, from the first one's start to the last one's end, pregaps between them included.
+// Audio tracks after a data track that ends the run are left out, and named.
+struct AudioSpan {
+  int first_track = 0;
+  int last_track = 0;
+  int64_t first_sector = 0;
+  int64_t sectors = 0;
+  std::vector<int> not_read;
+};
+// Nothing for a disc without an audio track.
+std::optional<AudioSpan> AudioSpanOf(const DiscToc& toc);
+
+class Mmc;
+struct MmcAnswer;
+// Both from the drive; nothing, with the drive's answer to format 0 in *answer, when it gives no
+// TOC.
+std::optional<DiscToc> ReadDiscToc(Mmc& mmc, MmcAnswer* answer);
+
 // READ DISC INFORMATION's status of the disc.
 enum class DiscStatus { kBlank, kAppendable, kClosed, kOther };
 std::string_view DiscStatusName(DiscStatus status);  // "blank", "appendable", "closed", "other"

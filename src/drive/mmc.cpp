@@ -147,6 +147,16 @@ std::vector<uint8_t> StartStopUnitCdb(bool start, bool load_eject, bool immediat
   return cdb;
 }
 
+std::vector<uint8_t> ReadCdDaCdb(uint32_t lba, uint32_t sectors, bool c2) {
+  std::vector<uint8_t> cdb = Cdb(12, 0xBE);
+  cdb[1] = 1 << 2;  // expected sector type: CD-DA
+  PutBe32(cdb, 2, lba);
+  cdb[6] = static_cast<uint8_t>(sectors >> 16);
+  PutBe16(cdb, 7, sectors);
+  cdb[9] = static_cast<uint8_t>(0x10 | (c2 ? 0x02 : 0x00));  // user data; C2 error bits
+  return cdb;
+}
+
 uint32_t Be16(std::span<const uint8_t> data, size_t at) {
   return at + 2 <= data.size() ? uint32_t{data[at]} << 8 | data[at + 1] : 0;
 }

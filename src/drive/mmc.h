@@ -66,6 +66,9 @@ std::vector<uint8_t> GetPerformanceCdb(uint32_t lba, uint16_t descriptors);
 std::vector<uint8_t> SetCdSpeedCdb(uint16_t read_kbps, uint16_t write_kbps = 0xFFFF);
 std::vector<uint8_t> SetStreamingCdb(uint16_t bytes);
 std::vector<uint8_t> StartStopUnitCdb(bool start, bool load_eject, bool immediate);
+// READ CD of `sectors` CD-DA sectors from `lba`: their 2,352 bytes each, followed with `c2` by
+// the sector's 294 bytes of C2 error pointers (a bit for each byte the drive could not correct).
+std::vector<uint8_t> ReadCdDaCdb(uint32_t lba, uint32_t sectors, bool c2);
 
 // Big-endian numbers in answers.
 uint32_t Be16(std::span<const uint8_t> data, size_t at);

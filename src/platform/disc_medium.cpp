@@ -64,13 +64,17 @@ double OneXDriveKbps(DiscMedium medium) {
 }
 
 std::string OneXText(DiscMedium medium) {
-  const std::string digits = std::to_string(OneXBytesPerSecond(medium));
+  return OneXText(MediumName(medium), OneXBytesPerSecond(medium));
+}
+
+std::string OneXText(std::string_view name, int64_t bytes_per_second) {
+  const std::string digits = std::to_string(bytes_per_second);
   std::string grouped;
   for (size_t i = 0; i < digits.size(); ++i) {
     if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
     grouped += digits[i];
   }
-  return std::string(MediumName(medium)) + " 1X = " + grouped + " B/s";
+  return std::string(name) + " 1X = " + grouped + " B/s";
 }
 
 MediumFound FindMedium(std::optional<uint16_t> current_profile, int64_t disc_bytes) {

@@ -23,6 +23,8 @@ double OneXKbps(DiscMedium medium);
 double OneXDriveKbps(DiscMedium medium);
 // "DVD 1X = 1,385,000 B/s"
 std::string OneXText(DiscMedium medium);
+// The same of what is named `name` and reads `bytes_per_second` at 1X.
+std::string OneXText(std::string_view name, int64_t bytes_per_second);
 
 // The medium of the disc in a drive, and whether the drive said so (its current profile) or
 // its size had to tell.

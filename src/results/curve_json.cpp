@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "results/audio_json.h"
 #include "results/json_text.h"
 #include "run/drive_figures.h"
 #include "run/program_version.h"
@@ -17,29 +18,41 @@ std::string ShapeRule() {
          "else CAV";
 }
 
+// [{"FirstSector", "LastSector", "StartMB", "MB", "Percent"}]
+std::string RangesJson(const WholeDisc& disc, const std::vector<UnreadableRange>& ranges) {
+  std::string out = "[";
+  for (size_t i = 0; i < ranges.size(); ++i) {
+    const UnreadableRange& range = ranges[i];
+    const int64_t sectors = range.end_sector - range.first_sector;
+    out += (i == 0 ? "\n    " : ",\n    ") + std::string("{\"FirstSector\": ") +
+           std::to_string(range.first_sector) +
+           ", \"LastSector\": " + std::to_string(range.end_sector - 1) +
+           ", \"StartMB\": " + JsonNumber(disc.PositionMb(range.first_sector)) +
+           ", \"MB\": " + JsonNumber(disc.Mb(sectors)) +
+           ", \"Percent\": " + JsonNumber(disc.Percent(sectors)) + "}";
+  }
+  return out + (ranges.empty() ? "]" : "\n  ]");
+}
+
 // {"Device", "Medium", "MediumFrom", "OneXBytesPerSecond", "Bytes", "Sectors",
-// "UnreadableSectors", "Unreadable": [{"FirstSector", "LastSector", "StartMB", "MB", "Percent"}]}
+// "UnreadableSectors", "Unreadable": [...]}; read as CD-DA also "ReadAs", "FirstSector",
+// "C2ErrorSectors" and "C2Errors": [...].
 std::string WholeDiscJson(const WholeDisc& disc) {
   const DiscMedium medium = disc.medium.medium;
   std::string out = "{\"Device\": " + JsonString(disc.device) +
                     ", \"Medium\": " + JsonString(std::string(MediumName(medium))) +
                     ", \"MediumFrom\": " + JsonString(disc.medium.from_drive ? "drive" : "size") +
-                    ", \"OneXBytesPerSecond\": " + std::to_string(OneXBytesPerSecond(medium)) +
+                    ", \"OneXBytesPerSecond\": " + std::to_string(disc.OneXBytes()) +
                     ", \"Bytes\": " + std::to_string(disc.bytes) +
-                    ", \"Sectors\": " + std::to_string(disc.Sectors()) +
-                    ", \"UnreadableSectors\": " + std::to_string(disc.UnreadableSectors()) +
-                    ", \"Unreadable\": [";
-  for (size_t i = 0; i < disc.unreadable.size(); ++i) {
-    const UnreadableRange& range = disc.unreadable[i];
-    const int64_t sectors = range.end_sector - range.first_sector;
-    out += (i == 0 ? "\n    " : ",\n    ") + std::string("{\"FirstSector\": ") +
-           std::to_string(range.first_sector) +
-           ", \"LastSector\": " + std::to_string(range.end_sector - 1) +
-           ", \"StartMB\": " + JsonNumber(SectorMb(range.first_sector)) +
-           ", \"MB\": " + JsonNumber(SectorMb(sectors)) +
-           ", \"Percent\": " + JsonNumber(disc.Percent(sectors)) + "}";
+                    ", \"Sectors\": " + std::to_string(disc.Sectors());
+  if (disc.audio) {
+    out += ", \"ReadAs\": " + JsonString(std::string(disc.RateMedium())) +
+           ", \"FirstSector\": " + std::to_string(disc.first_sector) +
+           ", \"C2ErrorSectors\": " + std::to_string(SectorsIn(disc.c2_errors)) +
+           ", \"C2Errors\": " + RangesJson(disc, disc.c2_errors);
   }
-  return out + (disc.unreadable.empty() ? "]}" : "\n  ]}");
+  return out + ", \"UnreadableSectors\": " + std::to_string(SectorsIn(disc.unreadable)) +
+         ", \"Unreadable\": " + RangesJson(disc, disc.unreadable) + "}";
 }
 
 }  // namespace
@@ -56,6 +69,7 @@ std::string CurveJson(const std::vector<CurvePoint>& points, const CurveSource& 
   member("MeasuredAt", JsonString(JsonLocalTime(source.measured_at)));
   member("TestFile", source.disc ? "null" : JsonString(source.test_file));
   if (source.disc) member("WholeDisc", WholeDiscJson(*source.disc));
+  if (source.audio) member("Audio", AudioJson(*source.audio));
   member("ReadMode", JsonString(source.read_mode));
   member("Drive", JsonDriveObject(source.drive));
   member("SimulatedProfile",

@@ -9,6 +9,7 @@
 #include "curve/whole_disc.h"
 #include "platform/drives.h"
 #include "platform/system.h"
+#include "results/audio_findings.h"
 
 namespace vantric {
 
@@ -22,6 +23,8 @@ struct CurveSource {
   LocalTime measured_at;
   // A whole disc read instead of the test file (test_file is then its device).
   std::optional<WholeDisc> disc;
+  // A CD's audio read as CD-DA (disc then says what was read), and what was found of it.
+  std::optional<AudioFindings> audio;
 };
 
 std::string CurveModeName(CurveMode mode);  // "quick" or "full"

@@ -92,6 +92,7 @@ std::optional<ResultFile> SimulatedCurveResult(const std::string& profile,
                            std::nullopt,
                            profile,
                            bench->machine->system().GetLocalTime(),
+                           std::nullopt,
                            std::nullopt};
   const double file_mb = static_cast<double>(engine.TestFile()->Size()) / kBytesPerMb;
   return AsReference(CurveFileText(ResultFormat::kJson, points, source, file_mb), profile, error);

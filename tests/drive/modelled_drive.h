@@ -1,10 +1,14 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <functional>
+#include <set>
 #include <string>
 
 #include "drive.h"
+#include "platform/clock.h"
 #include "platform/drive_commands.h"
 
 namespace vantric::testing {
@@ -18,6 +22,15 @@ class ModelledDrive : public DriveCommands {
 
   CommandReply Send(std::span<const uint8_t> cdb, DataDirection direction, std::span<uint8_t> data,
                     unsigned /*timeout_ms*/) override {
+    if (before_command) before_command(now_);
+    if (!cdb.empty() && refused_opcodes.contains(cdb[0])) {
+      // ILLEGAL REQUEST, INVALID COMMAND OPERATION CODE, in the fixed format.
+      CommandReply refused;
+      refused.delivered = true;
+      refused.status = 2;
+      refused.sense = {0x70, 0, 0x05, 0, 0, 0, 0, 10, 0, 0, 0, 0, 0x20, 0x00};
+      return refused;
+    }
     programmable::Command command;
     command.cdb.assign(cdb.begin(), cdb.end());
     if (direction == DataDirection::kToDrive) command.data_out.assign(data.begin(), data.end());
@@ -31,7 +44,7 @@ class ModelledDrive : public DriveCommands {
     out.sense = reply.sense;
     if (direction == DataDirection::kFromDrive) {
       out.transferred = std::min(reply.data_in.size(), data.size());
-      std::memcpy(data.data(), reply.data_in.data(), out.transferred);
+      std::copy_n(reply.data_in.begin(), out.transferred, data.begin());
     } else if (direction == DataDirection::kToDrive) {
       out.transferred = data.size();
     }
@@ -43,11 +56,29 @@ class ModelledDrive : public DriveCommands {
 
   double now() const { return now_; }
   int sent() const { return sent_; }
+  void Wait(double seconds) { now_ += seconds; }
+
+  // Commands with these operation codes are refused as ones the drive does not know.
+  std::set<uint8_t> refused_opcodes;
+  // Called with the drive's time before each command.
+  std::function<void(double)> before_command;
 
  private:
   programmable::ProgrammableDrive& drive_;
   double now_ = 0;
   int sent_ = 0;
+};
+
+// The modelled drive's time as the program's clock, counting nanoseconds.
+class ModelledClock : public Clock {
+ public:
+  explicit ModelledClock(ModelledDrive& drive) : drive_(drive) {}
+  int64_t Counter() override { return static_cast<int64_t>(std::nearbyint(drive_.now() * 1e9)); }
+  int64_t Frequency() override { return 1'000'000'000; }
+  void Sleep(uint32_t milliseconds) override { drive_.Wait(milliseconds / 1000.0); }
+
+ private:
+  ModelledDrive& drive_;
 };
 
 }  // namespace vantric::testing

@@ -106,6 +106,9 @@ check "completion offers test names after --tests" \
 check "completion offers profiles after compare --with, and compare's options only there" \
   diff <(completions compare a.json --with 8x-clv,2 && completions --wi && completions compare --w) \
   <(printf '8x-clv,2x-clv\n8x-clv,24x-cav\n\n--with\n')
+check "completion offers audio, its options after it and max after its --speed" \
+  diff <(completions au && completions audio --sp && completions audio --speed '') \
+  <(printf 'audio\n--speed\nmax\n')
 
 dpkg -L vantric | while read -r path; do [ -d "$path" ] || echo "$path"; done >"$work/files"
 apt_get purge vantric >/dev/null

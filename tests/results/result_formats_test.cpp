@@ -116,8 +116,8 @@ void ExpectSvgHoldsTheCurve(const std::string& text, const std::vector<CurvePoin
 TEST(ResultFormatsTest, EachFormatReadsBackAsTheCurve) {
   const std::vector<CurvePoint> points = RampWithWeakSpot();
   const CurveSource source{
-      CurveMode::kQuick, "/media/cd/data/vantric.dat",           "device",    std::nullopt,
-      "24x-cav",         LocalTime{2026, 12, 2, 8, 9, 14, 0, 0}, std::nullopt};
+      CurveMode::kQuick, "/media/cd/data/vantric.dat",           "device",     std::nullopt,
+      "24x-cav",         LocalTime{2026, 12, 2, 8, 9, 14, 0, 0}, std::nullopt, std::nullopt};
   for (const ResultFormatEntry& format : ResultFormats()) {
     SCOPED_TRACE(format.extension);
     std::string upper(format.extension);

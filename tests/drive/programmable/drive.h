@@ -109,6 +109,11 @@ class ProgrammableDrive {
   uint8_t read_retries_;
   double pull_out_at_;
   uint64_t audio_reads_ = 0;
+  // The audio in the drive's memory: sectors from the first up to the end, as the last read
+  // from the disc landed.
+  int64_t audio_cached_first_ = 0;
+  int64_t audio_cached_end_ = 0;
+  int64_t audio_cached_shift_ = 0;
 };
 
 // Reply helpers the answers share.

@@ -84,6 +84,9 @@ DriveDescription DriveDescription::Parse(const std::vector<Setting>& settings) {
       drive.c2_pointers = setting.YesNo();
     } else if (setting.key == "audio_jitter_samples") {
       drive.audio_jitter_samples = static_cast<int>(setting.Integer(setting.value));
+    } else if (setting.key == "audio_cache_kb") {
+      drive.audio_cache_kb = static_cast<int>(setting.Integer(setting.value));
+      if (drive.audio_cache_kb < 0) setting.Fail("not below 0");
     } else {
       setting.Fail("unknown setting");
     }

@@ -25,6 +25,8 @@ namespace vantric::programmable {
 //   loader = tray | caddy | popup
 //   c2_pointers = yes | no
 //   audio_jitter_samples = N    (0: accurate stream; else each audio read lands N samples off)
+//   audio_cache_kb = N          (0: none; else the last N KB of audio read are served again
+//                               from memory, without the disc)
 //   bad_read_seconds            (how long a read of an unreadable sector tries)
 //   pull_out_after_seconds      (the disc is pulled out this long after the first read)
 struct DriveDescription {
@@ -54,6 +56,7 @@ struct DriveDescription {
   std::string loader = "tray";
   bool c2_pointers = true;
   int audio_jitter_samples = 0;
+  int audio_cache_kb = 0;
   double bad_read_seconds = 0.5;
   double pull_out_after_seconds = std::numeric_limits<double>::infinity();
 

@@ -109,6 +109,7 @@ void ProgrammableDrive::ReadCd(Call& call) {
   if (count == 0) return;
   if (lba + count > Capacity()) throw kLbaOutOfRange;
   bool audio_asked = false;
+  bool all_audio = true;
   for (int64_t sector = lba; sector < lba + count; ++sector) {
     const Track* track = medium_.TrackAt(sector);
     if (track == nullptr) throw kIllegalModeForTrack;
@@ -119,17 +120,40 @@ void ProgrammableDrive::ReadCd(Call& call) {
     // The error-correction bytes of data sectors are not made here.
     if (!audio && (fields & kEdcEcc)) throw kInvalidFieldInCdb;
     audio_asked = audio_asked || audio;
+    all_audio = all_audio && audio;
   }
-  const double seconds = ReadTime(call, lba, count);
-  const std::optional<int64_t> bad = medium_.FirstUnreadable(lba, count);
-  const int64_t good = bad ? *bad - lba : count;
-
+  // Audio in memory comes back without the disc: no seek, no read, the same samples as before.
+  const int64_t cache_sectors = int64_t{drive_.audio_cache_kb} * 1024 / kAudioSectorBytes;
+  const bool cached = all_audio && cache_sectors > 0 && lba >= audio_cached_first_ &&
+                      lba + count <= audio_cached_end_;
+  double seconds = 0;
+  int64_t good = count;
+  std::optional<int64_t> bad;
   // A drive without an accurate stream lands a few samples off on every read, one way and
   // then the other, so that reads do not join.
   int64_t shift = 0;
-  if (audio_asked && drive_.audio_jitter_samples != 0) {
-    shift =
-        (audio_reads_++ % 2 == 0 ? 1 : -1) * int64_t{drive_.audio_jitter_samples} * kSampleBytes;
+  if (cached) {
+    shift = audio_cached_shift_;
+    if (drive_.interface_kbps > 0) {
+      seconds = static_cast<double>(count) * kAudioSectorBytes / 1024 / drive_.interface_kbps;
+    }
+    call.reply.seconds = seconds;
+  } else {
+    seconds = ReadTime(call, lba, count);
+    bad = medium_.FirstUnreadable(lba, count);
+    good = bad ? *bad - lba : count;
+    if (audio_asked && drive_.audio_jitter_samples != 0) {
+      shift =
+          (audio_reads_++ % 2 == 0 ? 1 : -1) * int64_t{drive_.audio_jitter_samples} * kSampleBytes;
+    }
+    if (all_audio && cache_sectors > 0 && good > 0) {
+      const bool joins = audio_cached_end_ > audio_cached_first_ && lba >= audio_cached_first_ &&
+                         lba <= audio_cached_end_;
+      if (!joins) audio_cached_first_ = lba;
+      audio_cached_end_ = std::max(joins ? audio_cached_end_ : 0, lba + good);
+      audio_cached_first_ = std::max(audio_cached_first_, audio_cached_end_ - cache_sectors);
+      audio_cached_shift_ = shift;
+    }
   }
   Bytes out;
   std::array<uint8_t, kAudioSectorBytes> sector_bytes;
