@@ -17,6 +17,9 @@ inline constexpr int kExitInvalidOptions = 2;
 inline constexpr int kExitReadFailed = 3;  // a read of the test disc failed; nothing reported
 inline constexpr int kExitCancelled = 130;
 
+// Writes a JSON file whole, or for "-" the JSON to `out`; false when it could not be written.
+bool WriteJsonOutput(const std::string& path, const std::string& json, std::ostream& out);
+
 // Says what is wrong with the command line, and where to look; gives the exit code.
 int InvalidOptions(std::ostream& err, const std::string& message);
 

@@ -34,14 +34,13 @@ class CurveProgressLine {
   bool open_ = false;
 };
 
-// "Error reading the disc in /dev/sr0 at sector 3336: No medium found."
+}  // namespace
+
 std::string DiscReadFailureMessage(const Engine& engine, const std::string& device,
                                    const ReadFailure& failure) {
   return "Error reading the disc in " + device + " at sector " + std::to_string(failure.sector) +
          ": " + engine.TestFile()->ErrorText(failure.error) + ".";
 }
-
-}  // namespace
 
 int RunCurveCommand(const CliOptions& options, Engine& engine, const CurveSource& source,
                     std::ostream& out, std::ostream& err, bool show_progress) {

@@ -16,4 +16,8 @@ namespace vantric {
 int RunCurveCommand(const CliOptions& options, Engine& engine, const CurveSource& source,
                     std::ostream& out, std::ostream& err, bool show_progress);
 
+// "Error reading the disc in /dev/sr0 at sector 3336: No medium found."
+std::string DiscReadFailureMessage(const Engine& engine, const std::string& device,
+                                   const ReadFailure& failure);
+
 }  // namespace vantric

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "results/json_text.h"
+#include "results/read_speed_text.h"
 #include "run/drive_figures.h"
 #include "run/program_version.h"
 #include "run/value_text.h"
@@ -17,18 +18,20 @@ std::string ShapeRule() {
          "else CAV";
 }
 
-// {"Device", "Medium", "MediumFrom", "OneXBytesPerSecond", "Bytes", "Sectors",
-// "UnreadableSectors", "Unreadable": [{"FirstSector", "LastSector", "StartMB", "MB", "Percent"}]}
-std::string WholeDiscJson(const WholeDisc& disc) {
+}  // namespace
+
+// "Unreadable": [{"FirstSector", "LastSector", "StartMB", "MB", "Percent"}]
+std::string WholeDiscJson(const WholeDisc& disc, bool scanned) {
   const DiscMedium medium = disc.medium.medium;
   std::string out = "{\"Device\": " + JsonString(disc.device) +
                     ", \"Medium\": " + JsonString(std::string(MediumName(medium))) +
                     ", \"MediumFrom\": " + JsonString(disc.medium.from_drive ? "drive" : "size") +
                     ", \"OneXBytesPerSecond\": " + std::to_string(OneXBytesPerSecond(medium)) +
                     ", \"Bytes\": " + std::to_string(disc.bytes) +
-                    ", \"Sectors\": " + std::to_string(disc.Sectors()) +
-                    ", \"UnreadableSectors\": " + std::to_string(disc.UnreadableSectors()) +
-                    ", \"Unreadable\": [";
+                    ", \"Sectors\": " + std::to_string(disc.Sectors());
+  if (!scanned) return out + "}";
+  out += ", \"UnreadableSectors\": " + std::to_string(disc.UnreadableSectors()) +
+         ", \"Unreadable\": [";
   for (size_t i = 0; i < disc.unreadable.size(); ++i) {
     const UnreadableRange& range = disc.unreadable[i];
     const int64_t sectors = range.end_sector - range.first_sector;
@@ -42,8 +45,6 @@ std::string WholeDiscJson(const WholeDisc& disc) {
   return out + (disc.unreadable.empty() ? "]}" : "\n  ]}");
 }
 
-}  // namespace
-
 std::string CurveJson(const std::vector<CurvePoint>& points, const CurveSource& source) {
   const CurveSummary s = SummarizeCurve(points);
   std::string out = "{\n";
@@ -55,11 +56,12 @@ std::string CurveJson(const std::vector<CurvePoint>& points, const CurveSource& 
   member("Mode", JsonString(CurveModeName(source.mode)));
   member("MeasuredAt", JsonString(JsonLocalTime(source.measured_at)));
   member("TestFile", source.disc ? "null" : JsonString(source.test_file));
-  if (source.disc) member("WholeDisc", WholeDiscJson(*source.disc));
+  if (source.disc) member("WholeDisc", WholeDiscJson(*source.disc, true));
   member("ReadMode", JsonString(source.read_mode));
   member("Drive", JsonDriveObject(source.drive));
   member("SimulatedProfile",
          source.simulated_profile ? JsonString(*source.simulated_profile) : "null");
+  member("ReadSpeed", JsonReadSpeed(source.speed));
   member("StartX", JsonNumber(s.start_x));
   member("EndX", JsonNumber(s.end_x));
   member("AverageX", JsonNumber(s.average_x));

@@ -7,6 +7,7 @@
 #include "curve/curve_summary.h"
 #include "curve/transfer_curve.h"
 #include "curve/whole_disc.h"
+#include "drive/held_speed.h"
 #include "platform/drives.h"
 #include "platform/system.h"
 
@@ -22,6 +23,8 @@ struct CurveSource {
   LocalTime measured_at;
   // A whole disc read instead of the test file (test_file is then its device).
   std::optional<WholeDisc> disc;
+  // The read speed asked for with --speed, and what the drive made of it.
+  std::optional<SpeedRecord> speed = std::nullopt;
 };
 
 std::string CurveModeName(CurveMode mode);  // "quick" or "full"
@@ -35,6 +38,10 @@ std::string MinuteText(const LocalTime& time);
 
 // The curve's JSON file: Vantric and Format as in a run's, what it was measured on, the
 // summary, the shape and its rule, and the points.
+// {"Device", "Medium", "MediumFrom", "OneXBytesPerSecond", "Bytes", "Sectors"}, and with
+// `scanned` what the read scan could not read: "UnreadableSectors" and "Unreadable".
+std::string WholeDiscJson(const WholeDisc& disc, bool scanned);
+
 std::string CurveJson(const std::vector<CurvePoint>& points, const CurveSource& source);
 
 }  // namespace vantric

@@ -3,14 +3,14 @@
 #include "run/value_text.h"
 
 namespace vantric {
-namespace {
 
-// "Whole disc: DVD (as the drive reports it), 1100.0 MB; DVD 1X = 1,385,000 B/s"
 std::string WholeDiscLine(const WholeDisc& disc) {
   return "Whole disc: " + std::string(MediumName(disc.medium.medium)) +
          (disc.medium.from_drive ? " (as the drive reports it), " : " (from its size), ") +
          FixedText(SectorMb(disc.Sectors()), 1) + " MB; " + OneXText(disc.medium.medium) + "\n";
 }
+
+namespace {
 
 // Each range with its first and last sector, its size and its share of the disc.
 std::string UnreadableLines(const WholeDisc& disc) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "drive_prediction.h"
+#include "engine/disc_places.h"
 #include "engine/test_positions.h"
 #include "sim_rig.h"
 
@@ -91,6 +92,55 @@ TEST_P(EngineOnProfile, AccessTimesTrackTheSeekCurve) {
 TEST_P(EngineOnProfile, BurstRatesTrackTheInterface) {
   for (int block : {1, 4, 8}) {
     ExpectClose(rig_.engine.RunBurstTest(block), predict_.BurstKbps(block, 60000),
+                std::to_string(2 * block) + "k burst");
+  }
+}
+
+// On the drive's whole disc the access tests follow the same curve between the places scaled
+// to the disc, and the bursts the interface.
+TEST_P(EngineOnProfile, DiscTestsTrackTheSeekCurveAcrossTheWholeDisc) {
+  rig_.UseWholeDisc();
+  const int64_t disc = rig_.engine.TestFile()->Size() / SECTOR_SIZE;
+  const DiscPlaces at = PlacesOnDisc(disc);
+  double overhead_ms = 0;
+  for (int i = 1; i <= 8; ++i) {
+    overhead_ms += predict_.SeekOverheadMs(at.overhead_back + 1 + at.overhead_stride * i) / 8;
+  }
+  const double measured_overhead = rig_.engine.RunDiscTest({DiscTest::kSeekOverhead}, disc);
+  ExpectClose(measured_overhead, overhead_ms, "seek overhead");
+  rig_.baselines.SeekOverhead = measured_overhead;
+
+  // Each read starts where the previous one left the head: one sector past it.
+  const auto stroke_ms = [this](int64_t near, int64_t far) {
+    double seconds = 0;
+    int64_t head = near + 2;
+    for (int i = 1; i <= kStrokeSteps; ++i) {
+      seconds += predict_.AccessSeconds(head, far + kStrokeStride * i);
+      seconds += predict_.AccessSeconds(far + kStrokeStride * i + 1, near + kStrokeStride * i);
+      head = near + kStrokeStride * i + 1;
+    }
+    return seconds * 1000 / 64;
+  };
+  double random_ms = 0;
+  int64_t head = 2;
+  for (const int32_t position : RandomAccessPositions(disc)) {
+    random_ms += predict_.AccessSeconds(head, position) * 1000 / kRandomSteps;
+    head = position + 1;
+  }
+  const struct {
+    DiscTest test;
+    double predicted_ms;
+  } access[] = {{DiscTest::kFullStroke, stroke_ms(at.full_near, at.full_far)},
+                {DiscTest::kThirdStroke, stroke_ms(at.third_near, at.third_far)},
+                {DiscTest::kRandomAccess, random_ms}};
+  for (const auto& test : access) {
+    // Compared with the overhead it left out: an ideal drive's access is nothing but that.
+    ExpectClose(rig_.engine.RunDiscTest({test.test}, disc) + measured_overhead, test.predicted_ms,
+                "access test " + std::to_string(static_cast<int>(test.test)));
+  }
+  for (int block : {1, 4, 8}) {
+    ExpectClose(rig_.engine.RunDiscTest({DiscTest::kBurst, block}, disc),
+                predict_.BurstKbps(block, at.burst_first + 8 * at.burst_stride),
                 std::to_string(2 * block) + "k burst");
   }
 }
