@@ -268,6 +268,22 @@ TEST_F(DriveAnswersTest, InfoIsWhatTheModelSaysInTextAndJson) {
       EXPECT_EQ(Number(json, track + "Length"), starts[i + 1] - starts[i]);
     }
 
+    // A DVD's speeds are the drive's DVD speeds, in DVD X; on a full disc a CAV drive's
+    // current speed, at the last sector, is its top one too.
+    if (description.Reads(programmable::Profile::kDvdRom)) {
+      DiscPlan plan;
+      plan.profile = programmable::Profile::kDvdRom;
+      plan.tracks = {{TrackMode::kData, 2'295'104, 0, 1}};
+      programmable::WriteTestMedium(dir_ / "dvd.medium", dir_ / "dvd.img", plan);
+      ProgrammableDrive dvd_drive(description, Medium::Load(dir_ / "dvd.medium"));
+      ModelledDrive dvd_commands(dvd_drive);
+      Mmc dvd_mmc(dvd_commands);
+      const DriveInfo dvd = GatherDriveInfo(dvd_mmc, dvd_commands.clock(), "/dev/sr0", "");
+      EXPECT_EQ(dvd.speed_medium, DiscMedium::kDvd);
+      EXPECT_NEAR(dvd.top_x.value_or(0), description.dvd_speeds.back(), 0.01);
+      EXPECT_NEAR(dvd.current_x.value_or(0), description.dvd_speeds.back(), 0.01);
+    }
+
     const std::string text = DriveInfoText(info);
     for (const std::string& line :
          {"Model:              " + description.product, "Serial number:      " + description.serial,

@@ -110,29 +110,13 @@ TEST_P(EngineOnProfile, DiscTestsTrackTheSeekCurveAcrossTheWholeDisc) {
   ExpectClose(measured_overhead, overhead_ms, "seek overhead");
   rig_.baselines.SeekOverhead = measured_overhead;
 
-  // Each read starts where the previous one left the head: one sector past it.
-  const auto stroke_ms = [this](int64_t near, int64_t far) {
-    double seconds = 0;
-    int64_t head = near + 2;
-    for (int i = 1; i <= kStrokeSteps; ++i) {
-      seconds += predict_.AccessSeconds(head, far + kStrokeStride * i);
-      seconds += predict_.AccessSeconds(far + kStrokeStride * i + 1, near + kStrokeStride * i);
-      head = near + kStrokeStride * i + 1;
-    }
-    return seconds * 1000 / 64;
-  };
-  double random_ms = 0;
-  int64_t head = 2;
-  for (const int32_t position : RandomAccessPositions(disc)) {
-    random_ms += predict_.AccessSeconds(head, position) * 1000 / kRandomSteps;
-    head = position + 1;
-  }
   const struct {
     DiscTest test;
     double predicted_ms;
-  } access[] = {{DiscTest::kFullStroke, stroke_ms(at.full_near, at.full_far)},
-                {DiscTest::kThirdStroke, stroke_ms(at.third_near, at.third_far)},
-                {DiscTest::kRandomAccess, random_ms}};
+  } access[] = {
+      {DiscTest::kFullStroke, predict_.StrokeSeconds(at.full_near, at.full_far) * 1000},
+      {DiscTest::kThirdStroke, predict_.StrokeSeconds(at.third_near, at.third_far) * 1000},
+      {DiscTest::kRandomAccess, predict_.RandomSeconds(RandomAccessPositions(disc)) * 1000}};
   for (const auto& test : access) {
     // Compared with the overhead it left out: an ideal drive's access is nothing but that.
     ExpectClose(rig_.engine.RunDiscTest({test.test}, disc) + measured_overhead, test.predicted_ms,
