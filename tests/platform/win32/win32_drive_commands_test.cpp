@@ -45,8 +45,9 @@ TEST(Win32DriveCommands, RequestsCarryTheCommandItsDataAndRoomForSense) {
 
 TEST(Win32DriveCommands, RepliesGiveStatusDataMovedAndTheSenseTheDriverReturned) {
   std::vector<uint8_t> buffer(2048);
-  PassThroughRequest answered = MakePassThroughRequest({0x28, 0, 0, 0, 0, 100, 0, 0, 1, 0},
-                                                       DataDirection::kFromDrive, buffer, 10'000);
+  const std::vector<uint8_t> read10 = {0x28, 0, 0, 0, 0, 100, 0, 0, 1, 0};
+  PassThroughRequest answered =
+      MakePassThroughRequest(read10, DataDirection::kFromDrive, buffer, 10'000);
   answered.request.ScsiStatus = 2;
   answered.request.SenseInfoLength = 18;
   answered.request.DataTransferLength = 0;
