@@ -35,7 +35,8 @@ class ModelledDrive : public DriveCommands {
     out.sense = reply.sense;
     if (direction == DataDirection::kFromDrive) {
       out.transferred = std::min(reply.data_in.size(), data.size());
-      std::memcpy(data.data(), reply.data_in.data(), out.transferred);
+      // An empty answer's buffer may be null, which memcpy may not be given.
+      if (out.transferred > 0) std::memcpy(data.data(), reply.data_in.data(), out.transferred);
     } else if (direction == DataDirection::kToDrive) {
       out.transferred = data.size();
     }
