@@ -9,8 +9,8 @@
 #include "cli/cli_options.h"
 #include "cli/curve_command.h"
 #include "cli/curve_progress.h"
+#include "cli/drive_choice.h"
 #include "cli/terminal_view.h"
-#include "cli/whole_disc_command.h"
 #include "curve/audio_extraction.h"
 #include "platform/files.h"
 #include "results/audio_report.h"
@@ -91,7 +91,7 @@ class AudioRun {
     const LocalTime measured_at = machine_.system().GetLocalTime();
     DiscDevices& devices = machine_.disc_devices();
     std::string problem;
-    device_ = ChooseDiscDrive(devices, options_.device, &problem);
+    device_ = ChooseDrive(devices, options_.device, true, &problem);
     std::unique_ptr<DriveCommands> commands;
     if (problem.empty()) commands = devices.OpenCommands(device_, &problem);
     if (!commands) {
@@ -233,7 +233,7 @@ class AudioRun {
       }
     }
     if (!options_.json_path.empty() &&
-        !WriteJson(options_.json_path, CurveJson(points, source), out_)) {
+        !WriteJsonOutput(options_.json_path, CurveJson(points, source), out_)) {
       err_ << "Error writing JSON file.\n";
       written = false;
     }

@@ -8,9 +8,12 @@
 #include "cli/cli_user_information.h"
 #include "cli/compare_command.h"
 #include "cli/curve_command.h"
+#include "cli/info_command.h"
 #include "cli/run_notes.h"
+#include "cli/speed_option.h"
 #include "cli/terminal_view.h"
 #include "cli/whole_disc_command.h"
+#include "drive/identity.h"
 #include "engine/engine.h"
 #include "engine/test_positions.h"
 #include "options/drive_folders.h"
@@ -111,7 +114,7 @@ std::optional<int> CheckOptions(CliOptions& options, std::ostream& err) {
 
 }  // namespace
 
-bool WriteJson(const std::string& path, const std::string& json, std::ostream& out) {
+bool WriteJsonOutput(const std::string& path, const std::string& json, std::ostream& out) {
   if (path == "-") {
     out << json << std::flush;
     return static_cast<bool>(out);
@@ -131,6 +134,9 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
   }
   if (!arguments.empty() && arguments[0] == "audio") {
     return RunAudioCommand({arguments.begin() + 1, arguments.end()}, out, err, err_is_terminal);
+  }
+  if (!arguments.empty() && arguments[0] == "info") {
+    return RunInfoCommand({arguments.begin() + 1, arguments.end()}, out, err);
   }
   CliOptions options;
   if (auto error = ParseCliOptions(arguments, &options)) return InvalidOptions(err, *error);
@@ -183,8 +189,16 @@ int RunCliOn(const CliOptions& options, Machine& machine, std::ostream& out, std
     case DiscOpened:
       break;
   }
-  const std::optional<DriveIdentity> drive = drives.IdentifyDrive(engine.TestFilePath());
+  std::optional<DriveIdentity> drive = drives.IdentifyDrive(engine.TestFilePath());
+  // As the drive names itself to its own commands, where it takes them.
+  if (drive) drive = NameDrive(machine.disc_devices(), drive->device).value_or(*drive);
   DescribeTestFile(engine, drives, options, drive, err);
+  std::unique_ptr<HeldSpeed> speed;
+  std::optional<SpeedRecord> speed_record;
+  if (!HoldReadSpeed(options, machine.disc_devices(), drive ? drive->device : "", &speed,
+                     &speed_record, err)) {
+    return kExitFailed;
+  }
   if (!options.curve_path.empty()) {
     const CurveSource source{options.curve_mode,
                              drives.LocalPath(engine.TestFilePath()),
@@ -193,7 +207,8 @@ int RunCliOn(const CliOptions& options, Machine& machine, std::ostream& out, std
                              machine.SimulatedProfile(),
                              system.GetLocalTime(),
                              std::nullopt,
-                             std::nullopt};
+                             std::nullopt,
+                             speed_record};
     return RunCurveCommand(options, engine, source, out, err, show_progress);
   }
   if (auto note = CpuTestsWithoutRead16(options.settings)) err << *note << "\n";
@@ -222,8 +237,8 @@ int RunCliOn(const CliOptions& options, Machine& machine, std::ostream& out, std
   if (!options.json_path.empty()) {
     const JsonRunSource source{drives.LocalPath(engine.TestFilePath()),
                                std::string(ReadModeName(engine.TestFile()->Mode())), drive,
-                               machine.SimulatedProfile()};
-    if (!WriteJson(options.json_path, ResultsJson(content, source), out)) {
+                               machine.SimulatedProfile(), speed_record};
+    if (!WriteJsonOutput(options.json_path, ResultsJson(content, source), out)) {
       err << "Error writing JSON file.\n";
       return kExitFailed;
     }

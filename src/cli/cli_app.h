@@ -17,8 +17,8 @@ inline constexpr int kExitInvalidOptions = 2;
 inline constexpr int kExitReadFailed = 3;  // a read of the test disc failed; nothing reported
 inline constexpr int kExitCancelled = 130;
 
-// Writes `json` to the file at `path`, replacing it whole, or to `out` for "-".
-bool WriteJson(const std::string& path, const std::string& json, std::ostream& out);
+// Writes a JSON file whole, or for "-" the JSON to `out`; false when it could not be written.
+bool WriteJsonOutput(const std::string& path, const std::string& json, std::ostream& out);
 
 // Says what is wrong with the command line, and where to look; gives the exit code.
 int InvalidOptions(std::ostream& err, const std::string& message);

@@ -6,6 +6,7 @@
 #include "results/result_formats.h"
 #include "run/test_catalogue.h"
 #include "run/text_readers.h"
+#include "run/value_text.h"
 
 namespace vantric {
 namespace {
@@ -86,6 +87,7 @@ std::string CliUsage() {
              "  or:  vantric-cli compare FILE... [--with LIST] [--json FILE] [--chart FILE.svg]\n"
              "  or:  vantric-cli audio [--device DEV] [--curve FILE] [--curve-mode MODE]\n"
              "                         [--json FILE] [--speed X|max] [--quiet]\n"
+             "  or:  vantric-cli info [--device DEV] [--json FILE]\n"
              "Runs the CD-ROM benchmark without a window and prints the report on stdout.\n"
              "\n") +
          kProgramOptionsHelp + TestListHelp() +
@@ -107,8 +109,13 @@ std::string CliUsage() {
          "  --whole-disc         with --curve: any disc in the drive instead of the test file,\n"
          "                       from its first sector to its last, in its medium's X, with\n"
          "                       the ranges that cannot be read mapped\n"
+         "                       without --curve: the access tests on that disc (full,\n"
+         "                       third stroke and random access, bursts, spin-up time)\n"
          "  --device DEV         the drive for --whole-disc (/dev/sr1, or E: on Windows);\n"
          "                       default: the one optical drive that holds a disc\n"
+         "  --speed X|max        set the drive's read speed for the run, the curve or the\n"
+         "                       access tests, in the disc's X, and its fastest again after;\n"
+         "                       a drive that refuses stops it, unless max was asked\n"
          "  --quiet              no progress display\n" +
          kInformationOptionsHelp +
          "\n"
@@ -143,11 +150,20 @@ std::string CliUsage() {
          "                       to stdout instead of the report\n"
          "  --speed X|max        set the drive's read speed first\n"
          "\n"
+         "info shows what the drive says of itself and of its disc: make, model, firmware,\n"
+         "serial number, loader, bus, the media it reads and writes, its top and current\n"
+         "read speed, buffer, audio reading, and the disc's medium, size, sessions, tracks\n"
+         "and status; \"unknown\" where the drive does not say.\n"
+         "  --device DEV         the drive to ask; default: the one drive, or the one that\n"
+         "                       holds a disc\n"
+         "  --json FILE          also write it as JSON; \"-\": to stdout instead of the text\n"
+         "\n"
          "Exit codes:\n"
          "  0    the run completed and everything asked for was written\n"
          "  1    no test disc, more than one test disc, no performance counter, or a test\n"
-         "       file too short for a curve; or the run completed but the log, JSON,\n"
-         "       curve or chart file could not be written\n"
+         "       file too short for a curve; no drive or disc to use, or a --speed the\n"
+         "       drive refuses; or the run completed but the log, JSON, curve or chart\n"
+         "       file could not be written\n"
          "       audio: also no disc, no audio track, a drive that will not read audio\n"
          "  2    invalid options; for compare also a result file that cannot be read,\n"
          "       is of a newer format, or is of another kind than the first\n"
@@ -187,7 +203,7 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
     static const char* const kWithValue[] = {"--tests",         "--user-rate",  "--passes",
                                              "--log",           "--drive-info", "--controller-info",
                                              "--computer-info", "--json",       "--curve",
-                                             "--curve-mode",    "--device"};
+                                             "--curve-mode",    "--device",     "--speed"};
     bool takes_value = false;
     for (const char* known : kWithValue) takes_value = takes_value || name == known;
     if (!takes_value) {
@@ -201,8 +217,12 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
     const std::string& value = *given;
     if (auto error = CheckValue(name, value)) return error;
     TestSettings& s = options->settings;
-    const bool benchmark_only = name != "--curve" && name != "--curve-mode" && name != "--device";
+    const bool benchmark_only =
+        name != "--curve" && name != "--curve-mode" && name != "--device" && name != "--speed";
     if (benchmark_only && options->benchmark_option.empty()) options->benchmark_option = name;
+    if (benchmark_only && name != "--json" && options->run_only_option.empty()) {
+      options->run_only_option = name;
+    }
     if (name == "--tests") {
       if (auto error = SelectTests(value, &s)) return error;
     } else if (name == "--user-rate") {
@@ -220,6 +240,12 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
       options->computer_info = value;
     } else if (name == "--device") {
       options->device = value;
+    } else if (name == "--speed") {
+      options->speed = ParseSpeedRequest(value);
+      if (!options->speed) {
+        return "--speed is a speed in X (above 0, at most " + FixedText(kFastestX, 0) +
+               ") or max, not \"" + value + "\"";
+      }
     } else if (name == "--curve") {
       options->curve_path = value;
     } else if (name == "--curve-mode") {
@@ -237,8 +263,9 @@ std::optional<std::string> ParseCliOptions(const std::vector<std::string>& argum
     return "--curve measures the transfer-rate curve instead of the benchmark; " +
            options->benchmark_option + " belongs to the benchmark";
   }
-  if (options->whole_disc && options->curve_path.empty()) {
-    return std::string("--whole-disc goes with --curve FILE");
+  if (options->whole_disc && options->curve_path.empty() && !options->run_only_option.empty()) {
+    return "--whole-disc runs the access tests on the disc in the drive; " +
+           options->run_only_option + " belongs to the benchmark";
   }
   if (!options->device.empty() && !options->whole_disc) {
     return std::string("--device goes with --whole-disc");

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "curve/transfer_curve.h"
+#include "drive/held_speed.h"
 #include "options/program_options.h"
 #include "run/test_settings.h"
 
@@ -18,10 +19,15 @@ struct CliOptions : ProgramOptions {
   std::string curve_path;  // empty: the benchmark; otherwise the transfer-rate curve's file
   CurveMode curve_mode = CurveMode::kQuick;
   bool curve_mode_given = false;
-  bool whole_disc = false;  // --whole-disc: the curve of the disc in the drive, not the test file
-  std::string device;       // --device: the drive for --whole-disc; empty: the one holding a disc
-  // The first option given that belongs to the benchmark only, for refusing it with --curve.
+  // --whole-disc: the disc in the drive, not the test file: its curve with --curve, otherwise
+  // the access tests.
+  bool whole_disc = false;
+  std::string device;  // --device: the drive for --whole-disc; empty: the one holding a disc
+  std::optional<SpeedRequest> speed;  // --speed: the drive's read speed for the run or curve
+  // The first option given that belongs to the benchmark only, for refusing it with --curve;
+  // and the first of them other than --json, for refusing it with the access tests.
   std::string benchmark_option;
+  std::string run_only_option;
   bool quiet = false;
 };
 

@@ -158,4 +158,16 @@ std::optional<ReadPerformance> ParsePerformance(std::span<const uint8_t> data) {
   return ReadPerformance{Be32(data, 12), Be32(data, 20)};
 }
 
+std::optional<uint32_t> ParseFastestRead(std::span<const uint8_t> data) {
+  constexpr size_t kHeader = 8, kDescriptor = 16;
+  if (data.size() < kHeader) return std::nullopt;
+  const size_t end = std::min(data.size(), size_t{Be32(data, 0)} + 4);
+  uint32_t fastest = 0;
+  for (size_t at = kHeader; at + kDescriptor <= end; at += kDescriptor) {
+    fastest = std::max(fastest, Be32(data, at + 8));
+  }
+  if (fastest == 0) return std::nullopt;
+  return fastest;
+}
+
 }  // namespace vantric

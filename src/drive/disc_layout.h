@@ -75,5 +75,8 @@ struct ReadPerformance {
   uint32_t end_kbps = 0;
 };
 std::optional<ReadPerformance> ParsePerformance(std::span<const uint8_t> data);
+// The fastest read speed of GET PERFORMANCE's speed descriptors (type 3), in kB/s of 1000
+// bytes; nothing for an answer without one.
+std::optional<uint32_t> ParseFastestRead(std::span<const uint8_t> data);
 
 }  // namespace vantric

@@ -58,6 +58,15 @@ std::optional<double> DriveSpeed::Current() {
 }
 
 std::optional<double> DriveSpeed::Top() {
+  // The capabilities page counts in a CD's kB/s on many drives whatever the disc; a DVD's or a
+  // BD's speeds are those GET PERFORMANCE lists.
+  if (medium_ != DiscMedium::kCd) {
+    constexpr uint16_t kDescriptors = 32;
+    const MmcAnswer answer = mmc_.Ask(GetSpeedsCdb(kDescriptors), 8 + 16 * kDescriptors);
+    const std::optional<uint32_t> fastest =
+        answer.ok ? ParseFastestRead(answer.data) : std::nullopt;
+    if (fastest) return *fastest / OneXDriveKbps(medium_);
+  }
   const std::optional<Capabilities> abilities = ReadCapabilities(mmc_);
   if (!abilities || abilities->max_read_kbps == 0) return std::nullopt;
   return abilities->max_read_kbps / OneXDriveKbps(medium_);

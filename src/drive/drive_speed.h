@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/disc_medium.h"
 #include "drive/mmc.h"
+#include "platform/disc_medium.h"
 
 namespace vantric {
 
@@ -28,8 +28,9 @@ class DriveSpeed {
   SpeedOutcome Set(std::optional<double> x);
   // The speed it reads at now; nothing when the drive does not say.
   std::optional<double> Current();
-  // The fastest it claims for the medium, from the capabilities page; nothing when it does not
-  // say.
+  // The fastest it claims for the medium: the fastest speed GET PERFORMANCE lists for a DVD or
+  // a BD, the capabilities page's for a CD (and for the others when GET PERFORMANCE does not
+  // say); nothing when neither says.
   std::optional<double> Top();
 
  private:

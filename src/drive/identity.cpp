@@ -2,7 +2,16 @@
 
 #include <algorithm>
 
+#include "drive/mmc.h"
+
 namespace vantric {
+namespace {
+
+constexpr uint16_t kInquiryBytes = 96;
+constexpr uint8_t kUnitSerialPage = 0x80;
+constexpr uint16_t kSerialBytes = 255;
+
+}  // namespace
 
 std::string FieldText(std::span<const uint8_t> field) {
   // A NUL pads a field as a blank does.
@@ -29,6 +38,27 @@ std::optional<std::string> ParseUnitSerial(std::span<const uint8_t> data) {
   const std::string serial = FieldText(data.subspan(4, length));
   if (serial.empty()) return std::nullopt;
   return serial;
+}
+
+std::optional<InquiryData> ReadInquiry(Mmc& mmc) {
+  const MmcAnswer answer = mmc.Ask(InquiryCdb(kInquiryBytes), kInquiryBytes);
+  return answer.ok ? ParseInquiry(answer.data) : std::nullopt;
+}
+
+std::optional<std::string> ReadUnitSerial(Mmc& mmc) {
+  const MmcAnswer answer = mmc.Ask(InquiryCdb(kSerialBytes, kUnitSerialPage), kSerialBytes);
+  return answer.ok ? ParseUnitSerial(answer.data) : std::nullopt;
+}
+
+std::optional<DriveIdentity> NameDrive(DiscDevices& devices, const std::string& device) {
+  std::string why_not;
+  if (const std::unique_ptr<DriveCommands> commands = devices.OpenCommands(device, &why_not)) {
+    Mmc mmc(*commands);
+    if (const std::optional<InquiryData> inquiry = ReadInquiry(mmc)) {
+      return DriveIdentity{device, inquiry->vendor, inquiry->model, inquiry->revision};
+    }
+  }
+  return devices.Identify(device);
 }
 
 }  // namespace vantric

@@ -127,6 +127,12 @@ std::vector<uint8_t> GetPerformanceCdb(uint32_t lba, uint16_t descriptors) {
   return cdb;
 }
 
+std::vector<uint8_t> GetSpeedsCdb(uint16_t descriptors) {
+  std::vector<uint8_t> cdb = GetPerformanceCdb(0, descriptors);
+  cdb[10] = 0x03;
+  return cdb;
+}
+
 std::vector<uint8_t> SetCdSpeedCdb(uint16_t read_kbps, uint16_t write_kbps) {
   std::vector<uint8_t> cdb = Cdb(12, 0xBB);
   PutBe16(cdb, 2, read_kbps);

@@ -62,6 +62,9 @@ std::vector<uint8_t> ReadDiscInformationCdb(uint16_t bytes);
 std::vector<uint8_t> ReadTrackInformationCdb(uint8_t track, uint16_t bytes);
 // GET PERFORMANCE, the nominal read performance (type 0), from `lba` on.
 std::vector<uint8_t> GetPerformanceCdb(uint32_t lba, uint16_t descriptors);
+// GET PERFORMANCE of the speeds the drive can be set to (type 3, the write speed descriptors,
+// which carry a read speed each).
+std::vector<uint8_t> GetSpeedsCdb(uint16_t descriptors);
 // Speeds in kB/s of 1000 bytes; 0xFFFF: the fastest the drive can.
 std::vector<uint8_t> SetCdSpeedCdb(uint16_t read_kbps, uint16_t write_kbps = 0xFFFF);
 std::vector<uint8_t> SetStreamingCdb(uint16_t bytes);

@@ -1,7 +1,9 @@
 #include <algorithm>
 
+#include "engine/disc_places.h"
 #include "engine/engine.h"
 #include "engine/rounding.h"
+#include "engine/test_positions.h"
 #include "engine/test_reach.h"
 
 namespace vantric {
@@ -11,80 +13,89 @@ namespace {
 // visits the same 200 sectors in the same order.
 class AccessPositions {
  public:
+  explicit AccessPositions(int64_t span) : span_(static_cast<uint64_t>(span)) {}
+
   int32_t Next() {
     state_ = state_ * 134775813u + 1u;
-    return static_cast<int32_t>((static_cast<uint64_t>(state_) * 270000u) >> 32);
+    return static_cast<int32_t>((static_cast<uint64_t>(state_) * span_) >> 32);
   }
 
  private:
   uint32_t state_ = 0x14DA7B20u;
+  uint64_t span_;
 };
 
 constexpr int kOverheadSteps = 8;
-constexpr int kFullStrokeSteps = 32;
-constexpr int kRandomSteps = 200;
-
-// Seek overhead step i moves away, comes back, then times the read of the very next sector.
-constexpr int32_t kOverheadAwaySector = 130000;
-constexpr int32_t kOverheadBackSector = 25000;
-constexpr int32_t kOverheadStride = 1234;
-// Full stroke step i reads far out, then near the start, each 32 sectors on from the last.
-constexpr int32_t kFullStrokeFarSector = 270000;
-constexpr int32_t kFullStrokeStride = 32;
 
 }  // namespace
+
+std::array<int32_t, kRandomSteps> RandomAccessPositions(int64_t span) {
+  std::array<int32_t, kRandomSteps> positions;
+  AccessPositions generator(span);
+  for (int32_t& position : positions) position = generator.Next();
+  return positions;
+}
 
 int64_t SeekOverheadLastSector() {
   return kOverheadAwaySector + int64_t{kOverheadStride} * kOverheadSteps;
 }
 
 int64_t FullStrokeLastSector() {
-  return kFullStrokeFarSector + int64_t{kFullStrokeStride} * kFullStrokeSteps;
+  return kFullStrokeFarSector + int64_t{kStrokeStride} * kStrokeSteps;
 }
 
 int64_t RandomAccessLastSector() {
-  AccessPositions generator;
   int64_t last = 1;
-  for (int i = 0; i < kRandomSteps; ++i) last = std::max<int64_t>(last, generator.Next());
+  for (int32_t position : RandomAccessPositions(kRandomAccessSpan)) {
+    last = std::max<int64_t>(last, position);
+  }
   return last;
 }
 
 double Engine::RunSeekOverheadTest() {
+  return TimeSeekOverhead(kOverheadAwaySector, kOverheadBackSector, kOverheadStride);
+}
+
+double Engine::RunFullStrokeTest() {
+  return TimeStroke("Current Test: Full Stroke Seek", 0, kFullStrokeFarSector);
+}
+
+double Engine::RunRandomAccessTest() { return TimeRandomAccess(kRandomAccessSpan); }
+
+double Engine::TimeSeekOverhead(int32_t away, int32_t back, int32_t stride) {
   Announce("Current Test: Seek Overhead");
   ReadSectorAt(1);
   Clock& clock = platform_.clock;
   int64_t total = 0;
   for (int i = 1; i <= kOverheadSteps; ++i) {
     if (ReachProgressPoint(static_cast<int>(Round(i / 8.0 * 100)))) break;
-    ReadSectorAt(kOverheadAwaySector + kOverheadStride * i);
-    ReadSectorAt(kOverheadBackSector + kOverheadStride * i);
+    ReadSectorAt(away + stride * i);
+    ReadSectorAt(back + stride * i);
     const int64_t before = clock.Counter();
-    ReadSectorAt(kOverheadBackSector + 1 + kOverheadStride * i);
+    ReadSectorAt(back + 1 + stride * i);
     total += clock.Counter() - before;
   }
   // Always the mean of eight, even when cancelled early.
   return Seconds(total) * 1000 * 0.125;
 }
 
-double Engine::RunFullStrokeTest() {
-  Announce("Current Test: Full Stroke Seek");
-  ReadSectorAt(1);
+double Engine::TimeStroke(const std::string& caption, int32_t near_sector, int32_t far_sector) {
+  Announce(caption);
+  ReadSectorAt(near_sector + 1);
   Clock& clock = platform_.clock;
   const int64_t start = clock.Counter();
-  for (int i = 1; i <= kFullStrokeSteps; ++i) {
+  for (int i = 1; i <= kStrokeSteps; ++i) {
     if (ReachProgressPoint(static_cast<int>(Round(i / 32.0 * 100)))) break;
-    ReadSectorAt(kFullStrokeFarSector + kFullStrokeStride * i);
-    ReadSectorAt(kFullStrokeStride * i);
+    ReadSectorAt(far_sector + kStrokeStride * i);
+    ReadSectorAt(near_sector + kStrokeStride * i);
   }
   const int64_t end = clock.Counter();
   return Seconds(end - start) * 1000 * (1.0 / 64) - baselines_->SeekOverhead;
 }
 
-double Engine::RunRandomAccessTest() {
+double Engine::TimeRandomAccess(int64_t span) {
   Announce("Current Test: Random Seek");
-  std::array<int32_t, kRandomSteps> positions;
-  AccessPositions generator;
-  for (int32_t& position : positions) position = generator.Next();
+  const std::array<int32_t, kRandomSteps> positions = RandomAccessPositions(span);
 
   ReadSectorAt(1);
   Clock& clock = platform_.clock;

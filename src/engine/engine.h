@@ -76,6 +76,9 @@ class Engine {
   double RunBurstTest(int32_t block_size);
   // One of the above, as the run calls it.
   double RunTest(const TestCall& call);
+  // One of the access and burst tests on a whole disc of `disc_sectors` (UseDisc), at places
+  // scaled to its size (PlacesOnDisc) where the benchmark's own keep the test file's.
+  double RunDiscTest(const DiscTestCall& call, int64_t disc_sectors);
   // Warm-up step 1..kWarmUpSteps: a positioned read at WarmUpSector(step) and the sectors after it.
   void WarmUpStep(int step);
 
@@ -110,6 +113,11 @@ class Engine {
 
  private:
   double RunReadTest(const ReadTestShape& shape, int32_t start_sector);
+  // The access and burst tests at the places given.
+  double TimeSeekOverhead(int32_t away, int32_t back, int32_t stride);
+  double TimeStroke(const std::string& caption, int32_t near_sector, int32_t far_sector);
+  double TimeRandomAccess(int64_t span);
+  double TimeBurst(int32_t block_size, int32_t first_sector, int32_t stride);
   void Announce(const std::string& caption);
   bool ReachProgressPoint(int percent);
   double Seconds(int64_t counts) const;

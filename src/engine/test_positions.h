@@ -15,6 +15,18 @@ inline constexpr int32_t kRead2kInsideSector = 2048;
 inline constexpr int32_t kRead2kCenterSector = 152536;
 inline constexpr int32_t kRead2kOutsideSector = 296000;
 
+// The access tests' places. Seek overhead step i moves away, comes back, then times the read
+// of the very next sector; full stroke step i reads far out, then near the start; the random
+// seeks are drawn over the first 270,000 sectors.
+inline constexpr int32_t kOverheadAwaySector = 130000;
+inline constexpr int32_t kOverheadBackSector = 25000;
+inline constexpr int32_t kOverheadStride = 1234;
+inline constexpr int32_t kFullStrokeFarSector = 270000;
+inline constexpr int64_t kRandomAccessSpan = 270000;
+// Burst measurement i starts at kBurstFirstSector + kBurstStride * i.
+inline constexpr int32_t kBurstFirstSector = 50000;
+inline constexpr int32_t kBurstStride = 1190;
+
 // Before a pass times anything it visits eight positions from the outside in, so that the
 // drive is spun up and has travelled the whole disc.
 inline constexpr int kWarmUpSteps = 8;

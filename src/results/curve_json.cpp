@@ -4,6 +4,7 @@
 
 #include "results/audio_json.h"
 #include "results/json_text.h"
+#include "results/read_speed_text.h"
 #include "run/drive_figures.h"
 #include "run/program_version.h"
 #include "run/value_text.h"
@@ -34,10 +35,9 @@ std::string RangesJson(const WholeDisc& disc, const std::vector<UnreadableRange>
   return out + (ranges.empty() ? "]" : "\n  ]");
 }
 
-// {"Device", "Medium", "MediumFrom", "OneXBytesPerSecond", "Bytes", "Sectors",
-// "UnreadableSectors", "Unreadable": [...]}; read as CD-DA also "ReadAs", "FirstSector",
-// "C2ErrorSectors" and "C2Errors": [...].
-std::string WholeDiscJson(const WholeDisc& disc) {
+}  // namespace
+
+std::string WholeDiscJson(const WholeDisc& disc, bool scanned) {
   const DiscMedium medium = disc.medium.medium;
   std::string out = "{\"Device\": " + JsonString(disc.device) +
                     ", \"Medium\": " + JsonString(std::string(MediumName(medium))) +
@@ -51,11 +51,10 @@ std::string WholeDiscJson(const WholeDisc& disc) {
            ", \"C2ErrorSectors\": " + std::to_string(SectorsIn(disc.c2_errors)) +
            ", \"C2Errors\": " + RangesJson(disc, disc.c2_errors);
   }
+  if (!scanned) return out + "}";
   return out + ", \"UnreadableSectors\": " + std::to_string(SectorsIn(disc.unreadable)) +
          ", \"Unreadable\": " + RangesJson(disc, disc.unreadable) + "}";
 }
-
-}  // namespace
 
 std::string CurveJson(const std::vector<CurvePoint>& points, const CurveSource& source) {
   const CurveSummary s = SummarizeCurve(points);
@@ -68,12 +67,13 @@ std::string CurveJson(const std::vector<CurvePoint>& points, const CurveSource& 
   member("Mode", JsonString(CurveModeName(source.mode)));
   member("MeasuredAt", JsonString(JsonLocalTime(source.measured_at)));
   member("TestFile", source.disc ? "null" : JsonString(source.test_file));
-  if (source.disc) member("WholeDisc", WholeDiscJson(*source.disc));
+  if (source.disc) member("WholeDisc", WholeDiscJson(*source.disc, true));
   if (source.audio) member("Audio", AudioJson(*source.audio));
   member("ReadMode", JsonString(source.read_mode));
   member("Drive", JsonDriveObject(source.drive));
   member("SimulatedProfile",
          source.simulated_profile ? JsonString(*source.simulated_profile) : "null");
+  member("ReadSpeed", JsonReadSpeed(source.speed));
   member("StartX", JsonNumber(s.start_x));
   member("EndX", JsonNumber(s.end_x));
   member("AverageX", JsonNumber(s.average_x));

@@ -7,6 +7,7 @@
 #include "curve/curve_summary.h"
 #include "curve/transfer_curve.h"
 #include "curve/whole_disc.h"
+#include "drive/held_speed.h"
 #include "platform/drives.h"
 #include "platform/system.h"
 #include "results/audio_findings.h"
@@ -25,6 +26,8 @@ struct CurveSource {
   std::optional<WholeDisc> disc;
   // A CD's audio read as CD-DA (disc then says what was read), and what was found of it.
   std::optional<AudioFindings> audio;
+  // The read speed asked for with --speed, and what the drive made of it.
+  std::optional<SpeedRecord> speed = std::nullopt;
 };
 
 std::string CurveModeName(CurveMode mode);  // "quick" or "full"
@@ -39,5 +42,10 @@ std::string MinuteText(const LocalTime& time);
 // The curve's JSON file: Vantric and Format as in a run's, what it was measured on, the
 // summary, the shape and its rule, and the points.
 std::string CurveJson(const std::vector<CurvePoint>& points, const CurveSource& source);
+
+// {"Device", "Medium", "MediumFrom", "OneXBytesPerSecond", "Bytes", "Sectors"}; read as CD-DA
+// also "ReadAs", "FirstSector", "C2ErrorSectors" and "C2Errors"; and with `scanned` what the
+// read scan could not read: "UnreadableSectors" and "Unreadable".
+std::string WholeDiscJson(const WholeDisc& disc, bool scanned);
 
 }  // namespace vantric

@@ -3,16 +3,11 @@
 #include "run/value_text.h"
 
 namespace vantric {
-namespace {
-
-// "Whole disc: DVD (as the drive reports it), 1100.0 MB; DVD 1X = 1,385,000 B/s"
 std::string WholeDiscLine(const WholeDisc& disc) {
   return "Whole disc: " + std::string(MediumName(disc.medium.medium)) +
          (disc.medium.from_drive ? " (as the drive reports it), " : " (from its size), ") +
          FixedText(disc.Mb(disc.Sectors()), 1) + " MB; " + disc.OneXText() + "\n";
 }
-
-}  // namespace
 
 std::string CurveSummaryLines(const std::vector<CurvePoint>& points, double one_x_kbps) {
   const CurveSummary s = SummarizeCurve(points);

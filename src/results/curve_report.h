@@ -11,6 +11,10 @@ namespace vantric {
 // whole disc also its medium and size and the ranges it could not read.
 std::string CurveReportText(const std::vector<CurvePoint>& points, const CurveSource& source);
 
+// "Whole disc: DVD (as the drive reports it), 1100.0 MB; DVD 1X = 1,385,000 B/s", and its line
+// end.
+std::string WholeDiscLine(const WholeDisc& disc);
+
 // Its lines from "Start:" to "Shape:", rates also in KB/s of `one_x_kbps` to the X.
 std::string CurveSummaryLines(const std::vector<CurvePoint>& points, double one_x_kbps);
 // "Unreadable: 1 range, 0.02 MB (0.00% of the disc)" and a line for each range, or

@@ -74,6 +74,15 @@ std::string JsonLocalTime(const LocalTime& t) {
   return text;
 }
 
+std::string JsonObjectText(const JsonMembers& members) {
+  std::string out = "{\n";
+  for (size_t i = 0; i < members.size(); ++i) {
+    out += "  \"" + members[i].first + "\": " + members[i].second;
+    out += i + 1 < members.size() ? ",\n" : "\n";
+  }
+  return out + "}\n";
+}
+
 std::string JsonDriveObject(const std::optional<DriveIdentity>& drive) {
   if (!drive) return "null";
   return "{\"Device\": " + JsonString(drive->device) +

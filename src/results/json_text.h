@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/drives.h"
 #include "platform/system.h"
@@ -18,6 +20,9 @@ std::string JsonString(const std::string& text);
 std::string JsonNumber(double value);
 // Local time in ISO 8601 without a zone, to the millisecond.
 std::string JsonLocalTime(const LocalTime& time);
+// An object of these members, one a line, in their order: a result file's top level.
+using JsonMembers = std::vector<std::pair<std::string, std::string>>;
+std::string JsonObjectText(const JsonMembers& members);
 // {"Device", "Vendor", "Model", "Revision"}, or null.
 std::string JsonDriveObject(const std::optional<DriveIdentity>& drive);
 

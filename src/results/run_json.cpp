@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "results/json_text.h"
+#include "results/read_speed_text.h"
 #include "run/drive_figures.h"
 #include "run/pass_spread.h"
 #include "run/program_version.h"
@@ -69,7 +70,7 @@ std::string SpreadJson(const TestResults& r) {
 
 std::string ResultsJson(const ReportContent& content, const JsonRunSource& source) {
   const TestResults& r = content.results;
-  std::vector<std::pair<std::string, std::string>> members = {
+  JsonMembers members = {
       {"Vantric", JsonString(kProgramVersion)},
       {"Format", std::to_string(kResultFormat)},
       {"PassCount", std::to_string(r.PassCount)},
@@ -104,16 +105,12 @@ std::string ResultsJson(const ReportContent& content, const JsonRunSource& sourc
       {"Drive", JsonDriveObject(source.drive)},
       {"SimulatedProfile",
        source.simulated_profile ? JsonString(*source.simulated_profile) : "null"},
+      {"ReadSpeed", JsonReadSpeed(source.speed)},
       {"Passes", PassesJson(r)},
       {"Spread", SpreadJson(r)},
   };
   members.insert(members.end(), std::begin(rest), std::end(rest));
-  std::string out = "{\n";
-  for (size_t i = 0; i < members.size(); ++i) {
-    out += "  \"" + members[i].first + "\": " + members[i].second;
-    out += i + 1 < members.size() ? ",\n" : "\n";
-  }
-  return out + "}\n";
+  return JsonObjectText(members);
 }
 
 }  // namespace vantric

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "drive/held_speed.h"
 #include "platform/drives.h"
 #include "results/json_text.h"
 #include "run/report_lines.h"
@@ -15,6 +16,7 @@ struct JsonRunSource {
   std::string read_mode;               // "direct", "device", "uncached" or "simulated"
   std::optional<DriveIdentity> drive;  // nothing for a folder or a simulated drive
   std::optional<std::string> simulated_profile;
+  std::optional<SpeedRecord> speed = std::nullopt;  // with --speed
 };
 
 // One JSON object with the run's results and what the report shows besides them: the means,

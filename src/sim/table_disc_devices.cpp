@@ -46,4 +46,16 @@ std::optional<DriveIdentity> TableDiscDevices::Identify(const std::string& devic
   return drive != nullptr ? drive->identity : std::nullopt;
 }
 
+void TableDiscDevices::SetCommands(const std::string& device, CommandsOpener open) {
+  commands_.emplace_back(device, std::move(open));
+}
+
+std::unique_ptr<DriveCommands> TableDiscDevices::OpenCommands(const std::string& device,
+                                                              std::string* why_not) {
+  for (auto it = commands_.rbegin(); it != commands_.rend(); ++it) {
+    if (it->first == device && Find(device) != nullptr) return it->second();
+  }
+  return DiscDevices::OpenCommands(device, why_not);
+}
+
 }  // namespace vantric

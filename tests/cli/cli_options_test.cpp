@@ -134,8 +134,21 @@ TEST(CliOptionsTest, Mistakes) {
   EXPECT_EQ(Parse({"net"}, &o), "unknown argument: net");
   EXPECT_EQ(Parse({"--simulate", "8x-clv", "--drive", "/x"}, &o),
             "--simulate and --drive cannot be used together");
-  // The whole disc is a curve's, read from a drive's device.
-  EXPECT_EQ(Parse({"--whole-disc"}, &o), "--whole-disc goes with --curve FILE");
+  // Without a curve the whole disc gets the access tests, which take the JSON and a speed but
+  // none of the benchmark's own options.
+  EXPECT_EQ(Parse({"--whole-disc", "--passes", "2"}, &o),
+            "--whole-disc runs the access tests on the disc in the drive; --passes belongs to the "
+            "benchmark");
+  ASSERT_EQ(Parse({"--whole-disc", "--json", "-", "--speed", "2.4"}, &o), std::nullopt);
+  EXPECT_EQ(o.speed->x, 2.4);
+  for (const char* speed : {"0", "-4", "fast", "4x", "1001", ""}) {
+    EXPECT_EQ(Parse({"--speed", speed}, &o),
+              "--speed is a speed in X (above 0, at most 1000) or "
+              "max, not \"" +
+                  std::string(speed) + "\"");
+  }
+  ASSERT_EQ(Parse({"--curve", "c.csv", "--speed=max"}, &o), std::nullopt);
+  EXPECT_FALSE(o.speed->x);
   EXPECT_EQ(Parse({"--curve", "c.csv", "--device", "/dev/sr1"}, &o),
             "--device goes with --whole-disc");
   const std::string not_the_test_file =

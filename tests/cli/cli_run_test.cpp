@@ -10,6 +10,7 @@
 #include "cli_in_process.h"
 #include "engine/test_positions.h"
 #include "json_reader.h"
+#include "named_drives.h"
 
 namespace vantric::testing {
 namespace {
@@ -100,34 +101,12 @@ TEST(CliRunTest, TheProgressLineCountsTheTestsThatWillRun) {
   EXPECT_NE(run.out.find("\n     12x 1800kps: Disabled\n"), std::string::npos);
 }
 
-// A simulated drive whose drives answer as an optical drive does.
-class NamedDrives : public Drives {
- public:
-  explicit NamedDrives(Drives& drives) : drives_(drives) {}
-  uint32_t GetDriveType(const std::string& root) override { return drives_.GetDriveType(root); }
-  bool CanOpenForReading(const std::string& path) override {
-    return drives_.CanOpenForReading(path);
-  }
-  std::unique_ptr<DiscFile> OpenUnbuffered(const std::string& path) override {
-    return drives_.OpenUnbuffered(path);
-  }
-  std::string LocalPath(const std::string& path) override { return drives_.LocalPath(path); }
-  std::optional<DriveIdentity> IdentifyDrive(const std::string& path) override {
-    if (!path.starts_with("D:\\")) return std::nullopt;
-    return DriveIdentity{"/dev/sr0", "ACME", "CD-52", "1.0"};
-  }
-  std::string DriveProblem(const std::string& root) override {
-    return root == "D:\\" ? "cannot open /dev/sr0 (Permission denied)" : "";
-  }
-
- private:
-  Drives& drives_;
-};
-
 // A simulated drive that names itself.
 struct NamedDriveMachine {
   std::unique_ptr<Simulation> simulation = MakeSimulation("8x-clv", nullptr);
-  NamedDrives drives{simulation->drives()};
+  NamedDrives drives{simulation->drives(),
+                     {"/dev/sr0", "ACME", "CD-52", "1.0"},
+                     "cannot open /dev/sr0 (Permission denied)"};
   Machine machine{simulation->clock(), drives};
 };
 

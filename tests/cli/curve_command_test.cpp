@@ -7,12 +7,15 @@
 #include "cli/cli_app.h"
 #include "cli_in_process.h"
 #include "cli_test_files.h"
+#include "curve/disc_access.h"
 #include "drive_prediction.h"
+#include "engine/disc_places.h"
 #include "json_reader.h"
 #include "platform/disc_medium.h"
 #include "results/curve_json.h"
 #include "results/result_file.h"
 #include "results/result_formats.h"
+#include "run/value_text.h"
 #include "sim_rig.h"
 
 namespace vantric::testing {
@@ -369,6 +372,74 @@ TEST(CurveCommandTest, AWholeDiscComesFromTheOneDriveThatHoldsOne) {
                           try_simulation))
       << err.str();
   EXPECT_FALSE(fs::exists(curve));
+}
+
+// Without --curve the whole disc gets the access tests: the report names its medium and size
+// and gives each value, which the JSON holds under the run's keys; the simulated drive takes no
+// commands, so its spin-up is unknown. A read that fails ends them with exit code 3 and nothing
+// written; a disc too small to spread them over is refused.
+TEST(CurveCommandTest, TheAccessTestsOfAWholeDisc) {
+  ScratchDir dir("disc-access");
+  const std::string json_path = (dir.path() / "access.json").string();
+  const auto run = [&json_path](const std::function<void(Simulation&)>& prepare) {
+    CliOptions options;
+    options.whole_disc = true;
+    options.json_path = json_path;
+    std::unique_ptr<Simulation> simulation = SimulationOf("8x-clv");
+    if (prepare) prepare(*simulation);
+    Machine machine(std::move(simulation));
+    std::ostringstream out, err;
+    const int code = RunCliOn(options, machine, out, err, false);
+    return CliRun{code, out.str(), err.str()};
+  };
+  const CliRun done = run(nullptr);
+  ASSERT_EQ(done.code, kExitCompleted) << done.err;
+  EXPECT_NE(done.out.find("\nWhole disc: CD (as the drive reports it), 650.4 MB; CD 1X = "
+                          "153,600 B/s\n"),
+            std::string::npos)
+      << done.out;
+  const JsonObject json = ParseFlatJson(FileText(json_path));
+  for (const DiscAccessTest& test : kDiscAccessTests) {
+    const double value = std::get<double>(json.at(test.field_name));
+    const std::string shown =
+        test.unit == ValueUnit::kKps ? KpsText(value) : FixedText(value, 1) + " ms";
+    EXPECT_TRUE(std::regex_search(
+        done.out, std::regex("\n" + std::string(test.label) + ": +" + shown + "[ \n]")))
+        << test.label << " " << shown << "\n"
+        << done.out;
+  }
+  EXPECT_NE(done.out.find("\nFull Stroke:    "), std::string::npos);
+  EXPECT_NE(done.out.find(" (between sectors 0 and 332999)\n"), std::string::npos);
+  EXPECT_TRUE(done.out.ends_with("\nSpin-up:        unknown (D: takes no drive commands)\n"));
+  EXPECT_EQ(json.at("SpinUpTime"), JsonValue(nullptr));
+  EXPECT_EQ(json.at("WholeDisc.Sectors"), JsonValue(333'000.0));
+  EXPECT_EQ(json.at("SimulatedProfile"), JsonValue(std::string("8x-clv")));
+
+  fs::remove(json_path);
+  // The full stroke's last read is of the disc's last sector.
+  const CliRun failed = run([](Simulation& simulation) {
+    simulation.faults().unreadable = {{332'999, 333'000}};
+  });
+  EXPECT_EQ(failed.code, kExitReadFailed);
+  EXPECT_EQ(failed.out, "");
+  EXPECT_NE(failed.err.find("Error reading the disc in D: at sector 332999: Input/output "
+                            "error.\n"),
+            std::string::npos)
+      << failed.err;
+  EXPECT_FALSE(fs::exists(json_path));
+
+  const CliRun small = run([](Simulation& simulation) {
+    simulation.InsertWholeDisc((kSmallestAccessDisc - 1) * 2048, kProfileCdRom);
+  });
+  EXPECT_EQ(small.code, kExitFailed);
+  EXPECT_NE(small.err.find("The disc holds 20477952 bytes, too few for the access tests (at "
+                           "least 20480000).\n"),
+            std::string::npos)
+      << small.err;
+  EXPECT_EQ(run([](Simulation& simulation) {
+              simulation.InsertWholeDisc(kSmallestAccessDisc * 2048, kProfileCdRom);
+            }).code,
+            kExitCompleted);
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "engine/disc_places.h"
+#include "engine/test_positions.h"
 #include "engine_rig.h"
 
 namespace vantric::testing {
@@ -101,6 +105,50 @@ TEST(RandomAccessTest, CancelledAtStepTenStillDividesByTwoHundred) {
   // Nine reads of 20 ms before the first progress point.
   EXPECT_DOUBLE_EQ(rig.engine.RunRandomAccessTest(), 9 * 20.0 / 200);
   EXPECT_EQ(rig.file->Reads().size(), 1u + 9);
+}
+
+// On a whole disc the tests read only its own sectors, spread over all of it: the full stroke
+// reaches its first and last, the third stroke its middle third, the random seeks its whole
+// length; on a disc of the test disc's size the seek overhead and the bursts read where the
+// benchmark's do.
+TEST(DiscTestsTest, ReadAtPlacesScaledToTheDisc) {
+  constexpr int64_t kTestDisc = kFullTestFileBytes / SECTOR_SIZE;
+  // A microsecond counter, so that the bursts' pauses take few readings of it.
+  const auto read_by = [](int64_t disc, const DiscTestCall& call) {
+    EngineRig rig(kFrequency, 1);
+    rig.engine.RunDiscTest(call, disc);
+    EXPECT_FALSE(rig.engine.FirstReadFailure().failed);
+    return rig.SectorsRead();
+  };
+  for (const int64_t disc : {kSmallestAccessDisc, int64_t{150'001}, kTestDisc}) {
+    SCOPED_TRACE(disc);
+    const std::vector<int64_t> full = read_by(disc, {DiscTest::kFullStroke});
+    ASSERT_EQ(full.size(), 1u + 64);
+    EXPECT_EQ(*std::min_element(full.begin(), full.end()), 1);
+    EXPECT_EQ(full[63], disc - 1);
+    const std::vector<int64_t> third = read_by(disc, {DiscTest::kThirdStroke});
+    EXPECT_EQ(third[0], disc / 3 + 1);
+    EXPECT_EQ(third[1] - third[2], disc * 2 / 3 - disc / 3);
+
+    const std::vector<int64_t> random = read_by(disc, {DiscTest::kRandomAccess});
+    ASSERT_EQ(random.size(), 1u + kRandomSteps);
+    EXPECT_LT(*std::max_element(random.begin(), random.end()), disc);
+    EXPECT_GT(*std::max_element(random.begin(), random.end()), disc * 0.99);
+    EXPECT_LT(*std::min_element(random.begin() + 1, random.end()), disc * 0.01);
+
+    for (const DiscTestCall call :
+         {DiscTestCall{DiscTest::kSeekOverhead}, DiscTestCall{DiscTest::kBurst, 8}}) {
+      const std::vector<int64_t> sectors = read_by(disc, call);
+      EXPECT_LT(*std::max_element(sectors.begin(), sectors.end()), disc);
+    }
+  }
+  EngineRig benchmark(kFrequency, 1);
+  benchmark.engine.RunSeekOverheadTest();
+  benchmark.engine.RunBurstTest(8);
+  std::vector<int64_t> scaled = read_by(kTestDisc, {DiscTest::kSeekOverhead});
+  const std::vector<int64_t> burst = read_by(kTestDisc, {DiscTest::kBurst, 8});
+  scaled.insert(scaled.end(), burst.begin(), burst.end());
+  EXPECT_EQ(scaled, benchmark.SectorsRead());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "drive_prediction.h"
+#include "engine/disc_places.h"
 #include "engine/test_positions.h"
 #include "sim_rig.h"
 
@@ -66,6 +67,48 @@ TEST_P(EngineOnProfile, AccessTimesTrackTheSeekCurve) {
 TEST_P(EngineOnProfile, BurstRatesTrackTheInterface) {
   for (int block : {1, 4, 8}) {
     ExpectClose(rig_.engine.RunBurstTest(block), predict_.BurstKbps(block, 60000),
+                std::to_string(2 * block) + "k burst");
+  }
+}
+
+// On the drive's whole disc the access tests follow the same curve between the places scaled
+// to the disc, and the bursts the interface.
+TEST_P(EngineOnProfile, DiscTestsTrackTheSeekCurveAcrossTheWholeDisc) {
+  rig_.UseWholeDisc();
+  const int64_t disc = rig_.engine.TestFile()->Size() / SECTOR_SIZE;
+  const DiscPlaces at = PlacesOnDisc(disc);
+  if (!rig_.simulation->faults().unreadable.empty()) {
+    // A disc that does not read everywhere ends the tests at their first failed read, which
+    // names a sector of the damage: nothing is timed across it.
+    rig_.engine.RunDiscTest({DiscTest::kRandomAccess}, disc);
+    const ReadFailure& failure = rig_.engine.FirstReadFailure();
+    ASSERT_TRUE(failure.failed);
+    EXPECT_TRUE(rig_.simulation->faults().TouchesBadSector(failure.sector, 1)) << failure.sector;
+    return;
+  }
+  double overhead_ms = 0;
+  for (int i = 1; i <= 8; ++i) {
+    overhead_ms += predict_.SeekOverheadMs(at.overhead_back + 1 + at.overhead_stride * i) / 8;
+  }
+  const double measured_overhead = rig_.engine.RunDiscTest({DiscTest::kSeekOverhead}, disc);
+  ExpectClose(measured_overhead, overhead_ms, "seek overhead");
+  rig_.baselines.SeekOverhead = measured_overhead;
+
+  const struct {
+    DiscTest test;
+    double predicted_ms;
+  } access[] = {
+      {DiscTest::kFullStroke, predict_.StrokeSeconds(at.full_near, at.full_far) * 1000},
+      {DiscTest::kThirdStroke, predict_.StrokeSeconds(at.third_near, at.third_far) * 1000},
+      {DiscTest::kRandomAccess, predict_.RandomSeconds(RandomAccessPositions(disc)) * 1000}};
+  for (const auto& test : access) {
+    // Compared with the overhead it left out: an ideal drive's access is nothing but that.
+    ExpectClose(rig_.engine.RunDiscTest({test.test}, disc) + measured_overhead, test.predicted_ms,
+                "access test " + std::to_string(static_cast<int>(test.test)));
+  }
+  for (int block : {1, 4, 8}) {
+    ExpectClose(rig_.engine.RunDiscTest({DiscTest::kBurst, block}, disc),
+                predict_.BurstKbps(block, at.burst_first + 8 * at.burst_stride),
                 std::to_string(2 * block) + "k burst");
   }
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "engine/disc_places.h"
 #include "platform/disc_medium.h"
 #include "sim/drive_parameters.h"
 
@@ -49,6 +50,29 @@ class DrivePrediction {
   // A positioned read of one sector far from the last.
   double AccessSeconds(double from, double to) const {
     return Overhead() + Seek(from, to) + Latency() + std::max(Interface(1), 1 / Media(to));
+  }
+  // The mean of a stroke test's reads, alternating between `far` and `near` and moving on by
+  // kStrokeStride at each step; each read starts where the one before left the head, one
+  // sector past it.
+  double StrokeSeconds(int64_t near, int64_t far) const {
+    double seconds = 0;
+    int64_t head = near + 2;
+    for (int i = 1; i <= kStrokeSteps; ++i) {
+      seconds += AccessSeconds(head, far + kStrokeStride * i);
+      seconds += AccessSeconds(far + kStrokeStride * i + 1, near + kStrokeStride * i);
+      head = near + kStrokeStride * i + 1;
+    }
+    return seconds / (2 * kStrokeSteps);
+  }
+  // The mean of the random access test's reads of `positions`, after the one of sector 1.
+  double RandomSeconds(const std::array<int32_t, kRandomSteps>& positions) const {
+    double seconds = 0;
+    int64_t head = 2;
+    for (const int32_t position : positions) {
+      seconds += AccessSeconds(head, position) / kRandomSteps;
+      head = position + 1;
+    }
+    return seconds;
   }
   // A block taken from a full buffer, or from the media when there is no buffer.
   double BurstKbps(int n, double sector) const {

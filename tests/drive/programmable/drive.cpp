@@ -52,7 +52,11 @@ Reply ProgrammableDrive::Execute(const Command& command, double now) {
     const Answer* answer =
         std::find_if(std::begin(kAnswers), std::end(kAnswers),
                      [&](const Answer& entry) { return entry.opcode == command.cdb[0]; });
-    if (answer == std::end(kAnswers)) throw kInvalidOpcode;
+    const std::vector<uint8_t>& refused = drive_.refused;
+    if (answer == std::end(kAnswers) ||
+        std::find(refused.begin(), refused.end(), command.cdb[0]) != refused.end()) {
+      throw kInvalidOpcode;
+    }
     if (command.cdb.size() < answer->cdb_bytes) throw kInvalidFieldInCdb;
     if (attention_ && !answer->before_attention) {
       const Sense sense = *attention_;

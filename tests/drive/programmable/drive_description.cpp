@@ -1,6 +1,7 @@
 #include "drive_description.h"
 
 #include <algorithm>
+#include <charconv>
 #include <stdexcept>
 
 namespace vantric::programmable {
@@ -82,6 +83,16 @@ DriveDescription DriveDescription::Parse(const std::vector<Setting>& settings) {
       drive.loader = setting.value;
     } else if (setting.key == "c2_pointers") {
       drive.c2_pointers = setting.YesNo();
+    } else if (setting.key == "refuse") {
+      for (const std::string& word : setting.Words()) {
+        uint8_t opcode = 0;
+        const auto [end, error] =
+            std::from_chars(word.data(), word.data() + word.size(), opcode, 16);
+        if (word.size() != 2 || error != std::errc() || end != word.data() + word.size()) {
+          setting.Fail("an operation code is two hex digits, not " + word);
+        }
+        drive.refused.push_back(opcode);
+      }
     } else if (setting.key == "audio_jitter_samples") {
       drive.audio_jitter_samples = static_cast<int>(setting.Integer(setting.value));
     } else if (setting.key == "audio_cache_kb") {

@@ -29,6 +29,7 @@ namespace vantric::programmable {
 //                               from memory, without the disc)
 //   bad_read_seconds            (how long a read of an unreadable sector tries)
 //   pull_out_after_seconds      (the disc is pulled out this long after the first read)
+//   refuse = 5a bb              (operation codes, in hex, it answers as commands it lacks)
 struct DriveDescription {
   std::string vendor = "VANTRIC";
   std::string product = "TEST DRIVE";
@@ -59,6 +60,7 @@ struct DriveDescription {
   int audio_cache_kb = 0;
   double bad_read_seconds = 0.5;
   double pull_out_after_seconds = std::numeric_limits<double>::infinity();
+  std::vector<uint8_t> refused;
 
   static DriveDescription Load(const std::string& path);
   static DriveDescription Parse(const std::vector<Setting>& settings);

@@ -35,9 +35,11 @@ class Mechanics {
   bool Spinning(double now) const;
   bool BecomingReady(double now) const { return Spinning(now) && now < ready_at_; }
 
- private:
+  // The simulator's model of the head and buffer at the speed set now; the tests predict the
+  // drive's times from it.
   DriveParameters Parameters() const;
 
+ private:
   const DriveDescription& drive_;
   Profile medium_;
   double speed_x_;
