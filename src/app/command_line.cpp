@@ -67,8 +67,8 @@ DesktopStart ReadDesktopCommandLine(const std::vector<std::string>& arguments) {
     return start;
   }
   if (auto message = CheckDriveFolders(options.drive_directories)) return refuse(*message);
-  start.machine = MakeMachine(options.simulate_profile, options.drive_directories,
-                              options.arguments, &error);
+  start.machine =
+      MakeMachine(options.simulate_profile, options.drive_directories, options.arguments, &error);
   if (!start.machine) return refuse(error);
   return start;
 }
