@@ -21,9 +21,9 @@ struct DiscAccessTest {
   const char* field_name;
   ValueUnit unit;
 };
-extern const std::span<const DiscAccessTest> kDiscAccessTests;
+std::span<const DiscAccessTest> DiscAccessTests();
 
-// The tests' values, one for each of kDiscAccessTests; the seek overhead, measured first, is
+// The tests' values, one for each of DiscAccessTests(); the seek overhead, measured first, is
 // what the access times leave out, as in a run.
 struct DiscAccessResults : Baselines {
   std::vector<double> values;

@@ -54,8 +54,9 @@ std::string DiscAccessReportText(const DiscAccessResults& results, const CurveSo
   const WholeDisc& disc = *source.disc;
   std::string text = "Access tests of " + CurveTitle(source) + ", " +
                      MinuteText(source.measured_at) + "\n" + WholeDiscLine(disc);
-  for (size_t i = 0; i < kDiscAccessTests.size() && i < results.values.size(); ++i) {
-    const DiscAccessTest& test = kDiscAccessTests[i];
+  const std::span<const DiscAccessTest> tests = DiscAccessTests();
+  for (size_t i = 0; i < tests.size() && i < results.values.size(); ++i) {
+    const DiscAccessTest& test = tests[i];
     const std::string label = std::string(test.label) + ":";
     text += label + std::string(label.size() < 16 ? 16 - label.size() : 1, ' ') +
             ValueText(results.values[i], test.unit) + PlacesText(test.call, disc.Sectors()) + "\n";
@@ -71,8 +72,9 @@ std::string DiscAccessJson(const DiscAccessResults& results, const CurveSource& 
       {"StartTime", JsonString(JsonLocalTime(source.measured_at))},
       {"EndTime", JsonString(JsonLocalTime(ended))},
   };
-  for (size_t i = 0; i < kDiscAccessTests.size(); ++i) {
-    members.emplace_back(kDiscAccessTests[i].field_name,
+  const std::span<const DiscAccessTest> tests = DiscAccessTests();
+  for (size_t i = 0; i < tests.size(); ++i) {
+    members.emplace_back(tests[i].field_name,
                          i < results.values.size() ? JsonNumber(results.values[i]) : "null");
   }
   const std::pair<const char*, std::string> rest[] = {

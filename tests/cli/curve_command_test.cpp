@@ -399,7 +399,7 @@ TEST(CurveCommandTest, TheAccessTestsOfAWholeDisc) {
             std::string::npos)
       << done.out;
   const JsonObject json = ParseFlatJson(FileText(json_path));
-  for (const DiscAccessTest& test : kDiscAccessTests) {
+  for (const DiscAccessTest& test : DiscAccessTests()) {
     const double value = std::get<double>(json.at(test.field_name));
     const std::string shown =
         test.unit == ValueUnit::kKps ? KpsText(value) : FixedText(value, 1) + " ms";
